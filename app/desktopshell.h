@@ -1,0 +1,15 @@
+#ifndef DESKTOPSHELL_H
+#define DESKTOPSHELL_H
+
+#include "formshell.h"
+
+// The real desktop: Qt's message box and print dialog, and the event loop's end.
+class DesktopShell : public FormShell
+{
+public:
+    void showWarning(QWidget *parent, const QString &title, const QString &text) override;
+    bool execPrintDialog(QPrinter *printer, QWidget *parent) override;
+    void endProgram() override;
+};
+
+#endif

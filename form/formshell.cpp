@@ -1,0 +1,3 @@
+#include "formshell.h"
+
+FormShell::~FormShell() = default;

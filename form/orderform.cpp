@@ -1,0 +1,3 @@
+#include "orderform.h"
+
+ApplicantRecord OrderForm::Applicant;

@@ -1,0 +1,72 @@
+#include "pagesurface.h"
+
+#include <cmath>
+
+PageSurface::PageSurface(const QString &fontName, double fontSize, bool bold, bool italic)
+    : m_fontName(fontName), m_fontSize(fontSize), m_fontBold(bold), m_fontItalic(italic)
+{
+}
+
+PageSurface::~PageSurface() = default;
+
+void PageSurface::setFontName(const QString &name)
+{
+    m_fontName = name;
+    fontChanged();
+}
+
+void PageSurface::setFontSize(double points)
+{
+    m_fontSize = points;
+    fontChanged();
+}
+
+void PageSurface::setFontBold(bool bold)
+{
+    m_fontBold = bold;
+    fontChanged();
+}
+
+void PageSurface::setFontItalic(bool italic)
+{
+    m_fontItalic = italic;
+    fontChanged();
+}
+
+double PageSurface::zoneWidth()
+{
+    return ZoneColumns * averageCharWidth();
+}
+
+void PageSurface::Print(std::initializer_list<PrintElement> list)
+{
+    Print(list.begin(), list.end());
+}
+
+void PageSurface::Print(const PrintElement *begin, const PrintElement *end)
+{
+    for (const PrintElement *element = begin; element != end; ++element) {
+        if (element->isText()) {
+            const QString &text = element->text();
+            if (text.isEmpty())
+                continue;
+            drawText(m_currentX, m_currentY, text);
+            m_currentX += textWidth(text);
+            continue;
+        }
+        switch (element->separator()) {
+        case Sep::Stay:
+            break;
+        case Sep::Zone: {
+            const double zone = zoneWidth();
+            if (zone > 0)
+                m_currentX = (std::floor(m_currentX / zone) + 1) * zone;
+            break;
+        }
+        case Sep::End:
+            m_currentX = 0;
+            m_currentY += lineHeight();
+            break;
+        }
+    }
+}

@@ -1,0 +1,90 @@
+#include "printersurface.h"
+
+#include "printqueue.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace {
+// A picture's own size: 96 pixels to the inch.
+constexpr double TwipsPerPixel = 15.0;
+}
+
+PrinterSurface::PrinterSurface(QPrinter &printer)
+    : PrinterPageSurface(QStringLiteral("Times New Roman"), 10, false, false),
+      m_printer(printer),
+      m_font(&printer)
+{
+    fontChanged();
+}
+
+PrinterSurface::~PrinterSurface()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool PrinterSurface::begin()
+{
+    m_error = PrintQueue::problem(m_printer);
+    if (!m_error.isEmpty())
+        return false;
+    if (m_painter.begin(&m_printer))
+        return true;
+    if (m_printer.outputFormat() == QPrinter::PdfFormat)
+        m_error = QStringLiteral("The file \"%1\" could not be written.")
+                      .arg(QFileInfo(m_printer.outputFileName()).absoluteFilePath());
+    else
+        m_error = QStringLiteral("The printer \"%1\" could not be started.").arg(m_printer.printerName());
+    return false;
+}
+
+void PrinterSurface::PaintPicture(const QImage &image, double x, double y)
+{
+    const double scale = m_font.unitsPerTwip();
+    const QRectF target(x * scale, y * scale, image.width() * TwipsPerPixel * scale,
+                        image.height() * TwipsPerPixel * scale);
+    m_painter.drawImage(target, image);
+}
+
+bool PrinterSurface::EndDoc()
+{
+    if (!m_painter.isActive()) {
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("The print document was never opened.");
+        return false;
+    }
+    const bool ended = m_painter.end();
+    m_error = PrintQueue::submissionProblem(m_printer);
+    if (!ended && m_error.isEmpty())
+        m_error = QStringLiteral("The page could not be finished for the printer.");
+    return m_error.isEmpty();
+}
+
+double PrinterSurface::textWidth(const QString &text)
+{
+    return m_font.textWidth(text);
+}
+
+double PrinterSurface::averageCharWidth()
+{
+    return m_font.averageCharWidth();
+}
+
+double PrinterSurface::lineHeight()
+{
+    return m_font.lineHeight();
+}
+
+void PrinterSurface::drawText(double x, double y, const QString &text)
+{
+    const double scale = m_font.unitsPerTwip();
+    m_painter.setFont(m_font.font());
+    m_painter.setPen(ForeColor());
+    m_painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale), text);
+}
+
+void PrinterSurface::fontChanged()
+{
+    m_font.set(FontName(), FontSize(), FontBold(), FontItalic());
+}

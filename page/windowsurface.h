@@ -1,0 +1,51 @@
+#ifndef WINDOWSURFACE_H
+#define WINDOWSURFACE_H
+
+#include "devicefont.h"
+#include "pagesurface.h"
+
+#include <QImage>
+#include <QWidget>
+
+// The window's own drawing surface: it lies beneath every control and shows
+// what the page composer drew. With AutoRedraw on, drawing goes into a
+// persistent image that survives covering, resizing and maximizing.
+class WindowSurface : public QWidget, public PageSurface
+{
+public:
+    explicit WindowSurface(const QFont &designFont, QWidget *parent = nullptr);
+
+    QColor BackColor() const { return m_backColor; }
+    // Fills the whole surface with color and erases everything drawn on it.
+    void setBackColor(const QColor &color);
+
+    bool AutoRedraw() const { return m_autoRedraw; }
+    void setAutoRedraw(bool on) { m_autoRedraw = on; }
+
+    // Erases everything drawn and puts the cursor back at (0, 0).
+    void Cls();
+
+    // The persistent image, for inspection.
+    const QImage &persistentImage() const { return m_persistent; }
+
+protected:
+    double textWidth(const QString &text) override;
+    double averageCharWidth() override;
+    double lineHeight() override;
+    void drawText(double x, double y, const QString &text) override;
+    void fontChanged() override;
+
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void ensureImage(QImage &image, QImage::Format format, const QColor &fill);
+    void eraseDrawing();
+
+    DeviceFont m_font;
+    QColor m_backColor;
+    bool m_autoRedraw = false;
+    QImage m_persistent;
+    QImage m_transient; // drawn with AutoRedraw off: gone at the next repaint
+};
+
+#endif

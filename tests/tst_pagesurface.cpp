@@ -1,0 +1,261 @@
+#include "printersurface.h"
+#include "recordingsurface.h"
+#include "windowsurface.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The cursor and font rules every page surface shares, and the window's and
+// the printer's own surfaces.
+class tst_PageSurface : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void zoneMovesToNextBoundary_data();
+    void zoneMovesToNextBoundary();
+    void emptyItemInSecondZoneIsBlankLine();
+    void lineAdvanceUsesFontAtEndOfLine();
+    void openLineContinuesAtNewX();
+    void fontPropertyChangesOnlyItself_data();
+    void fontPropertyChangesOnlyItself();
+    void classicAverageWidthOnPrinter_data();
+    void classicAverageWidthOnPrinter();
+    void printerTextWidthsScaleWithResolution();
+    void windowErasesPersistentDrawing_data();
+    void windowErasesPersistentDrawing();
+    void windowDrawingSurvivesRepaint();
+};
+
+void tst_PageSurface::zoneMovesToNextBoundary_data()
+{
+    QTest::addColumn<double>("startX");
+    QTest::addColumn<double>("expectedX");
+
+    // 10-point font: zones of 14 * 100 twips.
+    QTest::newRow("from the left edge") << 0.0 << 1400.0;
+    QTest::newRow("inside the first zone") << 800.0 << 1400.0;
+    QTest::newRow("between two boundaries") << 2900.0 << 4200.0;
+    QTest::newRow("exactly on a boundary") << 2800.0 << 4200.0;
+    QTest::newRow("just below a boundary") << 2799.5 << 2800.0;
+}
+
+void tst_PageSurface::zoneMovesToNextBoundary()
+{
+    QFETCH(double, startX);
+    QFETCH(double, expectedX);
+
+    RecordingSurface surface(QStringLiteral("Times New Roman"), 10);
+    surface.setCurrentX(startX);
+    surface.setCurrentY(500);
+    surface.Print({Sep::Zone, "x", Sep::Stay});
+
+    QCOMPARE(surface.texts.size(), 1);
+    QCOMPARE(surface.texts[0].x, expectedX);
+    QCOMPARE(surface.texts[0].y, 500.0);
+    QCOMPARE(surface.CurrentX(), expectedX + 100);
+    QCOMPARE(surface.CurrentY(), 500.0);
+}
+
+void tst_PageSurface::emptyItemInSecondZoneIsBlankLine()
+{
+    RecordingSurface surface(QStringLiteral("Times New Roman"), 8);
+    surface.setCurrentX(300);
+    surface.setCurrentY(1000);
+    surface.Print({Sep::Zone, "", Sep::End});
+
+    QVERIFY(surface.texts.isEmpty());
+    QCOMPARE(surface.CurrentX(), 0.0);
+    QCOMPARE(surface.CurrentY(), 1000.0 + RecordingSurface::lineHeightOf(8));
+}
+
+void tst_PageSurface::lineAdvanceUsesFontAtEndOfLine()
+{
+    RecordingSurface surface(QStringLiteral("Times New Roman"), 24);
+    surface.Print({"Big", Sep::Stay});
+    surface.setFontSize(8);
+    surface.Print({"small", Sep::End});
+
+    QCOMPARE(surface.texts[1].x, 3 * RecordingSurface::charWidth(24));
+    QCOMPARE(surface.texts[1].fontSize, 8.0);
+    QCOMPARE(surface.CurrentY(), RecordingSurface::lineHeightOf(8));
+}
+
+void tst_PageSurface::openLineContinuesAtNewX()
+{
+    RecordingSurface surface(QStringLiteral("Times New Roman"), 10);
+    surface.setCurrentY(700);
+    surface.Print({Sep::Zone, "Name:       ", Sep::Stay});
+    QCOMPARE(surface.CurrentX(), 1400.0 + 12 * 100);
+    surface.setCurrentX(5000);
+    surface.Print({"Birthday: ", Sep::Stay, "04/17", Sep::End});
+
+    QCOMPARE(surface.texts.size(), 3);
+    QCOMPARE(surface.texts[1].x, 5000.0);
+    QCOMPARE(surface.texts[1].y, 700.0);
+    QCOMPARE(surface.texts[2].x, 5000.0 + 10 * 100);
+    QCOMPARE(surface.CurrentY(), 700.0 + RecordingSurface::lineHeightOf(10));
+}
+
+void tst_PageSurface::fontPropertyChangesOnlyItself_data()
+{
+    QTest::addColumn<int>("property");
+    QTest::newRow("name") << 0;
+    QTest::newRow("size") << 1;
+    QTest::newRow("bold") << 2;
+    QTest::newRow("italic") << 3;
+}
+
+void tst_PageSurface::fontPropertyChangesOnlyItself()
+{
+    QFETCH(int, property);
+
+    RecordingSurface surface(QStringLiteral("Start Face"), 12, true, true);
+    QString name = surface.FontName();
+    double size = surface.FontSize();
+    bool bold = surface.FontBold();
+    bool italic = surface.FontItalic();
+    switch (property) {
+    case 0: surface.setFontName(name = QStringLiteral("Times New Roman")); break;
+    case 1: surface.setFontSize(size = 8); break;
+    case 2: surface.setFontBold(bold = false); break;
+    case 3: surface.setFontItalic(italic = false); break;
+    }
+    surface.Print({"x", Sep::End});
+
+    const RecordingSurface::Text &drawn = surface.texts.at(0);
+    QCOMPARE(drawn.fontName, name);
+    QCOMPARE(drawn.fontSize, size);
+    QCOMPARE(drawn.bold, bold);
+    QCOMPARE(drawn.italic, italic);
+}
+
+void tst_PageSurface::classicAverageWidthOnPrinter_data()
+{
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<double>("unitsPer2048Em");
+
+    QTest::newRow("regular") << false << false << 821.8;
+    QTest::newRow("bold") << true << false << 874.5;
+    QTest::newRow("italic") << false << true << 823.8;
+    QTest::newRow("bold italic") << true << true << 844.2;
+}
+
+// The zones of the page are 14 classic average widths of "Times New Roman".
+// Measured on the printer at full resolution, its metric twin must give the
+// widths the page was laid out for, not the far wider stored average.
+void tst_PageSurface::classicAverageWidthOnPrinter()
+{
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(double, unitsPer2048Em);
+
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    QCOMPARE(printer.resolution(), 1200);
+
+    PrinterSurface surface(printer);
+    surface.setFontName(QStringLiteral("Times New Roman"));
+    surface.setFontSize(12);
+    surface.setFontBold(bold);
+    surface.setFontItalic(italic);
+
+    const double emTwips = 12 * 20;
+    const double expected = unitsPer2048Em / 2048 * emTwips;
+    const double average = surface.zoneWidth() / PageSurface::ZoneColumns;
+    QVERIFY2(qAbs(average - expected) / expected < 0.005,
+             qPrintable(QStringLiteral("average %1 twips, expected %2").arg(average).arg(expected)));
+}
+
+void tst_PageSurface::printerTextWidthsScaleWithResolution()
+{
+    QTemporaryDir dir;
+    QPrinter high(QPrinter::HighResolution);
+    high.setOutputFileName(dir.filePath(QStringLiteral("high.pdf")));
+    QPrinter low(QPrinter::ScreenResolution);
+    low.setOutputFileName(dir.filePath(QStringLiteral("low.pdf")));
+    low.setResolution(300);
+
+    PrinterSurface a(high);
+    PrinterSurface b(low);
+    for (PrinterSurface *s : {&a, &b}) {
+        s->setFontName(QStringLiteral("Times New Roman"));
+        s->setFontSize(10);
+    }
+    // The same page in twips, whatever the printer's resolution.
+    QVERIFY(qAbs(a.zoneWidth() - b.zoneWidth()) / a.zoneWidth() < 0.01);
+}
+
+void tst_PageSurface::windowErasesPersistentDrawing_data()
+{
+    QTest::addColumn<bool>("byCls");
+    QTest::newRow("new background colour") << false;
+    QTest::newRow("Cls") << true;
+}
+
+void tst_PageSurface::windowErasesPersistentDrawing()
+{
+    QFETCH(bool, byCls);
+
+    QWidget window;
+    window.resize(400, 300);
+    WindowSurface surface(window.font(), &window);
+    surface.resize(400, 300);
+    surface.setBackColor(Qt::white);
+    surface.setAutoRedraw(true);
+    surface.setFontName(QStringLiteral("Times New Roman"));
+    surface.setFontSize(24);
+    surface.setCurrentX(300);
+    surface.setCurrentY(300);
+    surface.Print({"WWWW", Sep::End});
+
+    const QImage before = surface.persistentImage();
+    QVERIFY(!before.isNull());
+    QVERIFY(before.pixelColor(before.rect().center()) == QColor(Qt::white));
+    bool drawn = false;
+    for (int y = 0; y < 100 && !drawn; ++y)
+        for (int x = 0; x < 150 && !drawn; ++x)
+            drawn = before.pixelColor(x, y) != QColor(Qt::white);
+    QVERIFY(drawn);
+
+    const QColor cyan(240, 255, 255);
+    if (byCls) {
+        surface.Cls();
+        QCOMPARE(surface.CurrentX(), 0.0);
+        QCOMPARE(surface.CurrentY(), 0.0);
+    } else {
+        surface.setBackColor(cyan);
+    }
+    const QColor background = byCls ? QColor(Qt::white) : cyan;
+    const QImage after = surface.persistentImage();
+    for (int y = 0; y < after.height(); y += 3)
+        for (int x = 0; x < after.width(); x += 3)
+            QCOMPARE(after.pixelColor(x, y), background);
+}
+
+void tst_PageSurface::windowDrawingSurvivesRepaint()
+{
+    QWidget window;
+    window.resize(300, 200);
+    WindowSurface surface(window.font(), &window);
+    surface.resize(300, 200);
+    surface.setBackColor(Qt::white);
+    surface.setAutoRedraw(true);
+    surface.setFontSize(20);
+    surface.Print({"Kept", Sep::End});
+
+    const QImage first = surface.grab().toImage();
+    const QImage second = surface.grab().toImage();
+    QCOMPARE(first, second);
+    bool inked = false;
+    for (int y = 0; y < 40 && !inked; ++y)
+        for (int x = 0; x < 80 && !inked; ++x)
+            inked = second.pixelColor(x, y).lightness() < 128;
+    QVERIFY(inked);
+}
+
+QTEST_MAIN(tst_PageSurface)
+#include "tst_pagesurface.moc"
