@@ -1,6 +1,7 @@
 #include "form7.h"
 
 #include "applicantrecord.h"
+#include "compactindicatorstyle.h"
 #include "formshell.h"
 #include "pageinputs.h"
 #include "previewpage.h"
@@ -77,6 +78,7 @@ void setBackground(QWidget *widget, const QColor &color)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
     widget->setPalette(palette);
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
 }
 
@@ -98,7 +100,8 @@ int checkValue(const QCheckBox *box)
 
 Form7::Form7(FormShell &shell, ApplicantRecord &record, QWidget *parent)
     : QWidget(parent), m_shell(shell), m_record(record),
-      m_image1(QStringLiteral(":/picture1.gif")), m_image2(QStringLiteral(":/picture2.gif"))
+      m_image1(QStringLiteral(":/picture1.gif")), m_image2(QStringLiteral(":/picture2.gif")),
+      m_indicatorStyle(std::make_unique<CompactIndicatorStyle>())
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(Title);
@@ -115,6 +118,8 @@ Form7::Form7(FormShell &shell, ApplicantRecord &record, QWidget *parent)
     setInputViewSize(true);
     Text1->setFocus();
 }
+
+Form7::~Form7() = default;
 
 void Form7::Form_Load()
 {
@@ -208,8 +213,6 @@ void Form7::createControls()
     Option2->setToolTip(QStringLiteral("Click either New or Renewal."));
     Option2->setGeometry(twipsRect(1560, 120, 1332, 192));
     Option2->setChecked(true);
-    setBackground(Option1, PaleCyan);
-    setBackground(Option2, PaleCyan);
 
     Check1 = new QCheckBox(QStringLiteral("OK to publish data"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -222,8 +225,10 @@ void Form7::createControls()
     Check2->setToolTip(QStringLiteral("Check here to give permission to send you e-mail on Club matters."));
     Check2->setGeometry(twipsRect(5280, 360, 1572, 192));
     Check2->setChecked(true);
-    setBackground(Check1, PaleCyan);
-    setBackground(Check2, PaleCyan);
+    for (QWidget *box : std::initializer_list<QWidget *>{Option1, Option2, Check1, Check2}) {
+        setBackground(box, PaleCyan);
+        box->setStyle(m_indicatorStyle.get());
+    }
 
     Text1 = makeTextBox("Text1", "", "Your first name", twipsRect(120, 960, 2292, 285));
     Text2 = makeTextBox("Text2", "", "Your middle initial", twipsRect(2520, 960, 372, 285));

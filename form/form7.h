@@ -5,6 +5,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -12,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
+class QStyle;
 class QRadioButton;
 struct ApplicantRecord;
 struct PageInputs;
@@ -26,6 +29,7 @@ class Form7 : public QWidget
 
 public:
     Form7(FormShell &shell, ApplicantRecord &record, QWidget *parent = nullptr);
+    ~Form7() override;
 
     void Form_Load();
 
@@ -74,6 +78,7 @@ private:
     WindowSurface *m_surface = nullptr;
     QImage m_image1;
     QImage m_image2;
+    std::unique_ptr<QStyle> m_indicatorStyle;
     bool m_ending = false;
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,

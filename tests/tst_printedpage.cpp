@@ -1,0 +1,409 @@
+#include "pageinputs.h"
+#include "printedpage.h"
+#include "recordingsurface.h"
+
+#include <QImage>
+#include <QTest>
+
+namespace {
+
+PageInputs sampleInputs()
+{
+    PageInputs in;
+    ApplicantRecord &r = in.record;
+    r.FirstName = QStringLiteral("John");
+    r.MiddleInitial = QStringLiteral("Q");
+    r.LastName = QStringLiteral("Public");
+    r.SpouseFirstName = QStringLiteral("Jane");
+    r.SpouseMiddleInitial = QStringLiteral("R");
+    r.SpouseLastName = QStringLiteral("Public");
+    r.Street = QStringLiteral("12 Mesquite Rd");
+    r.City = QStringLiteral("Copper Wash City");
+    r.State = QStringLiteral("AZ");
+    r.Zip = QStringLiteral("85917");
+    r.EMail = QStringLiteral("jqp@example.com");
+    r.DayPhone = QStringLiteral("555-0100");
+    r.EveningPhone = QStringLiteral("555-0199");
+    r.MembershipType = QStringLiteral("New");
+    r.WebPage = QStringLiteral("www.example.com");
+    r.PrimaryOS = QStringLiteral("Linux");
+    // The page must take the birthdays from the boxes, not from the record.
+    r.Birthday = QStringLiteral("record birthday");
+    r.SpouseBirthday = QStringLiteral("record spouse birthday");
+    in.memberBirthday = QStringLiteral("01/02/1960");
+    in.spouseBirthday = QStringLiteral("03/04/1962");
+    in.publishPermission = 1;
+    in.emailPermission = 1;
+    in.date = QStringLiteral("March 05, 2026");
+    return in;
+}
+
+// Starts from a printer font and colour that the page must not keep.
+struct Page
+{
+    explicit Page(const PageInputs &in)
+    {
+        surface.setForeColor(Qt::red);
+        PrintedPage::compose(surface, in, QImage(153, 103, QImage::Format_RGB32),
+                             QImage(549, 49, QImage::Format_RGB32));
+    }
+
+    // What was drawn on the line at y from fromX on, as "x|text".
+    QStringList placed(double y, double fromX = 0, double toX = 1e9) const
+    {
+        QStringList result;
+        for (const RecordingSurface::Text &t : surface.texts) {
+            if (t.y == y && t.x >= fromX && t.x < toX)
+                result << QStringLiteral("%1|%2").arg(t.x).arg(t.text);
+        }
+        return result;
+    }
+
+    RecordingSurface surface{QStringLiteral("Courier"), 9, false, false};
+};
+
+struct Expected
+{
+    const char *name;
+    QString text;
+    double x;
+    double y;
+    double size;
+    bool bold;
+    bool italic;
+};
+
+// The sample page as the recording metrics lay it out: a character is
+// size * 10 twips wide, a zone 14 characters, a line size * 25 twips high.
+const QList<Expected> &expectedPage()
+{
+    static const QList<Expected> page = {
+        {"title at fixed position", "Membership Application", 3700, 1500, 24, true, false},
+        {"dues reminder in second zone", "Application must be filled out every year when paying dues.", 1680, 2400,
+         12, true, false},
+        {"bracket before type at next zone", "[", 10080, 2400, 12, true, false},
+        {"membership type", "New", 10200, 2400, 12, true, false},
+        {"bracket after type", "]", 10560, 2400, 12, true, false},
+        {"name label", "Name:       ", 1680, 3000, 12, true, false},
+        {"first name", "John", 3000, 3000, 12, true, false},
+        {"blank after first name", " ", 3480, 3000, 12, true, false},
+        {"middle initial", "Q", 3600, 3000, 12, true, false},
+        {"blank after middle initial", " ", 3720, 3000, 12, true, false},
+        {"last name", "Public", 3840, 3000, 12, true, false},
+        {"birthday label", "Birthday: ", 5500, 3000, 12, true, false},
+        {"birthday from its box", "01/02/1960", 6700, 3000, 12, true, false},
+        {"spouse label", "Spouse:     ", 1680, 3300, 12, true, false},
+        {"spouse first name", "Jane", 3000, 3300, 12, true, false},
+        {"blank after spouse first name", " ", 3480, 3300, 12, true, false},
+        {"spouse middle initial", "R", 3600, 3300, 12, true, false},
+        {"blank after spouse middle initial", " ", 3720, 3300, 12, true, false},
+        {"spouse last name", "Public", 3840, 3300, 12, true, false},
+        {"spouse birthday label", "Birthday: ", 5500, 3300, 12, true, false},
+        {"spouse birthday from its box", "03/04/1962", 6700, 3300, 12, true, false},
+        {"address label", "Address:    ", 1680, 3600, 12, true, false},
+        {"street", "12 Mesquite Rd", 3000, 3600, 12, true, false},
+        {"city label", "City, ST, Zip: ", 1680, 3900, 12, true, false},
+        {"city line", "Copper Wash City, AZ 85917", 3000, 3900, 12, true, false},
+        {"day phone label", "Day Phone:     ", 1680, 4200, 12, true, false},
+        {"day phone right after its label", "555-0100", 3480, 4200, 12, true, false},
+        {"evening label at next zone", "Evening: ", 5040, 4200, 12, true, false},
+        {"evening phone", "555-0199", 6120, 4200, 12, true, false},
+        {"os label", "OS: ", 6500, 4200, 12, true, false},
+        {"os", "Linux", 6980, 4200, 12, true, false},
+        {"e-mail label", "E-Mail:     ", 1680, 4500, 12, true, false},
+        {"e-mail", "jqp@example.com", 3000, 4500, 12, true, false},
+        {"url label", "URL: ", 5500, 4500, 12, true, false},
+        {"web page", "www.example.com", 6100, 4500, 12, true, false},
+        {"publish you", "You ", 1680, 4800, 12, true, false},
+        {"publish permission", "MAY ", 2160, 4800, 12, true, true},
+        {"publish sentence", "print my name, phone, and e-mail address in the Club Address Book.", 2640, 4800, 12,
+         true, false},
+        {"e-mail you", "You ", 1680, 5100, 12, true, false},
+        {"e-mail permission", "MAY ", 2160, 5100, 12, true, true},
+        {"e-mail sentence", "send me e-mail from Club officers and Committees.", 2640, 5100, 12, true, false},
+        {"dues ending in a blank",
+         "Yearly dues are $18.00 (Family members included), due in January.  If you join after March they are "
+         "prorated at ",
+         1400, 5650, 10, true, false},
+        {"proration", "$2.00 per month for the remainder of the year, total not to exceed $18.00.", 1400, 5900, 10,
+         true, false},
+        {"membership statement",
+         "I understand as a member of the Club, that I will be entitled to attend all meetings and receive all "
+         "official Club",
+         1400, 6400, 10, true, false},
+        {"rights", "communications.  I can run for office and paricipate in the voting on all major policies and "
+                   "officer elections,",
+         1400, 6650, 10, true, false},
+        {"bylaws", "subject to the Club Bylaws.", 1400, 6900, 10, true, false},
+        {"signature line", "Signature:_________________________________________________________ Date: ", 1400, 7400,
+         10, true, false},
+        {"date after signature line", "March 05, 2026", 8800, 7400, 10, true, false},
+        {"mailing instruction",
+         "Bring this application to the next monthly meeting or mail it and a check for your dues to:", 1400, 7900,
+         10, true, false},
+        {"club name in fifth zone", "Tamarisk Flats Computer Club", 5600, 8400, 10, true, false},
+        {"po box in fifth zone", "PO Box 4417", 5600, 8650, 10, true, false},
+        {"club city in fifth zone", "Copper Wash City, AZ 85917", 5600, 8900, 10, true, false},
+        {"no cash", "Do not send cash!  ", 1400, 9400, 10, true, true},
+        {"payee intro in regular", "Make checks payable to ", 3300, 9400, 10, false, false},
+        {"payee", "Tamarisk Flats Computer Club.", 5600, 9400, 10, true, false},
+        {"meeting place intro ending in a blank", "Regular meetings are held on the fourth Monday of each month at: ",
+         1400, 9900, 10, false, false},
+        {"meeting place", "Pinyon County Library. ", 7900, 9900, 10, true, false},
+        {"note label", "Note:  ", 1400, 10400, 10, false, true},
+        {"note", "The dues are used to send out a monthly newsletter to the members, and other miscellaneous", 2100,
+         10400, 10, false, false},
+        {"note continued",
+         "expenses.  You do not have to own a computer to become a member.  You are welcome to attend a", 1400,
+         10650, 10, false, false},
+        {"note end", "meeting before joining.", 1400, 10900, 10, false, false},
+        {"rule of 125 hyphens", QString(125, u'-'), 1400, 11400, 10, false, false},
+        {"treasurer heading in fifth zone", "For the Treasurer only:", 5600, 11900, 10, false, false},
+        {"treasurer line in third zone",
+         "Amount Paid: $___________, Check [  ]  Cash [  ]  Date Received:______/_______", 2800, 12400, 10, false,
+         false},
+        {"version stamp in ninth zone", "QMW 20031019", 11200, 13400, 10, false, false},
+    };
+    return page;
+}
+
+}
+
+class tst_PrintedPage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void layout_data();
+    void layout();
+    void drawsNothingElse();
+    void pictures();
+    void permissionWords_data();
+    void permissionWords();
+    void membershipType_data();
+    void membershipType();
+    void nameLine_data();
+    void nameLine();
+    void cityLine_data();
+    void cityLine();
+    void spouseBirthday_data();
+    void spouseBirthday();
+    void dateLine();
+};
+
+void tst_PrintedPage::layout_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < expectedPage().size(); ++i)
+        QTest::newRow(expectedPage().at(i).name) << i;
+}
+
+void tst_PrintedPage::layout()
+{
+    QFETCH(int, index);
+    const Expected &expected = expectedPage().at(index);
+    const Page page(sampleInputs());
+
+    QVERIFY(index < page.surface.texts.size());
+    const RecordingSurface::Text &drawn = page.surface.texts.at(index);
+    QCOMPARE(drawn.text, expected.text);
+    QCOMPARE(drawn.x, expected.x);
+    QCOMPARE(drawn.y, expected.y);
+    QCOMPARE(drawn.fontSize, expected.size);
+    QCOMPARE(drawn.bold, expected.bold);
+    QCOMPARE(drawn.italic, expected.italic);
+    QCOMPARE(drawn.fontName, QStringLiteral("Times New Roman"));
+    QCOMPARE(drawn.color, QColor(Qt::black));
+}
+
+// The caller ends the document, so the page itself must leave it open.
+void tst_PrintedPage::drawsNothingElse()
+{
+    const Page page(sampleInputs());
+
+    QCOMPARE(page.surface.texts.size(), expectedPage().size());
+    QCOMPARE(page.surface.CurrentX(), 0.0);
+    QCOMPARE(page.surface.CurrentY(), 13650.0);
+    QCOMPARE(page.surface.endDocs, 0);
+}
+
+void tst_PrintedPage::pictures()
+{
+    const Page page(sampleInputs());
+
+    QCOMPARE(page.surface.pictures.size(), 2);
+    const RecordingSurface::Picture &first = page.surface.pictures.at(0);
+    const RecordingSurface::Picture &second = page.surface.pictures.at(1);
+    QCOMPARE(first.size, QSize(153, 103));
+    QCOMPARE(first.x, 1000.0);
+    QCOMPARE(first.y, 1000.0);
+    QCOMPARE(second.size, QSize(549, 49));
+    QCOMPARE(second.x, 3000.0);
+    QCOMPARE(second.y, 1000.0);
+}
+
+void tst_PrintedPage::permissionWords_data()
+{
+    QTest::addColumn<int>("publish");
+    QTest::addColumn<int>("email");
+    QTest::addColumn<QString>("publishWord");
+    QTest::addColumn<QString>("emailWord");
+
+    QTest::newRow("publish unchecked, e-mail checked") << 0 << 1 << "may NOT " << "MAY ";
+    QTest::newRow("publish checked, e-mail unchecked") << 1 << 0 << "MAY " << "may NOT ";
+    QTest::newRow("both unchecked") << 0 << 0 << "may NOT " << "may NOT ";
+    QTest::newRow("both greyed") << 2 << 2 << "MAY " << "MAY ";
+    QTest::newRow("publish greyed, e-mail unchecked") << 2 << 0 << "MAY " << "may NOT ";
+}
+
+void tst_PrintedPage::permissionWords()
+{
+    QFETCH(int, publish);
+    QFETCH(int, email);
+    QFETCH(QString, publishWord);
+    QFETCH(QString, emailWord);
+    PageInputs in = sampleInputs();
+    in.publishPermission = publish;
+    in.emailPermission = email;
+    const Page page(in);
+
+    const double publishEnd = 2160 + publishWord.size() * 120;
+    QCOMPARE(page.placed(4800), QStringList({"1680|You ", "2160|" + publishWord,
+                                            QString::number(publishEnd) +
+                                                "|print my name, phone, and e-mail address in the Club Address Book."}));
+    const double emailEnd = 2160 + emailWord.size() * 120;
+    QCOMPARE(page.placed(5100),
+             QStringList({"1680|You ", "2160|" + emailWord,
+                          QString::number(emailEnd) + "|send me e-mail from Club officers and Committees."}));
+
+    for (const RecordingSurface::Text &t : page.surface.texts) {
+        if (t.y == 4800 || t.y == 5100) {
+            QVERIFY(t.bold);
+            QCOMPARE(t.italic, t.x == 2160);
+        }
+    }
+}
+
+void tst_PrintedPage::membershipType_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("new") << "New" << QStringList({"10080|[", "10200|New", "10560|]"});
+    QTest::newRow("renewal") << "Renewal" << QStringList({"10080|[", "10200|Renewal", "11040|]"});
+}
+
+void tst_PrintedPage::membershipType()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, expected);
+    PageInputs in = sampleInputs();
+    in.record.MembershipType = type;
+    const Page page(in);
+
+    QCOMPARE(page.placed(2400, 8760), expected);
+}
+
+void tst_PrintedPage::nameLine_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("middle");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("all three names") << "John" << "Q" << "Public"
+                                     << QStringList({"3000|John", "3480| ", "3600|Q", "3720| ", "3840|Public"});
+    // Two blanks between first and last name.
+    QTest::newRow("middle initial empty")
+        << "John" << "" << "Public" << QStringList({"3000|John", "3480| ", "3600| ", "3720|Public"});
+}
+
+void tst_PrintedPage::nameLine()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, middle);
+    QFETCH(QString, last);
+    QFETCH(QStringList, expected);
+    PageInputs in = sampleInputs();
+    in.record.FirstName = first;
+    in.record.MiddleInitial = middle;
+    in.record.LastName = last;
+    const Page page(in);
+
+    QCOMPARE(page.placed(3000, 3000, 5500), expected);
+}
+
+void tst_PrintedPage::cityLine_data()
+{
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("zip");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("all parts") << "Copper Wash City" << "AZ" << "85917" << "Copper Wash City, AZ 85917";
+    QTest::newRow("city, state and zip empty") << "" << "" << "" << ",  ";
+}
+
+void tst_PrintedPage::cityLine()
+{
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, zip);
+    QFETCH(QString, expected);
+    PageInputs in = sampleInputs();
+    in.record.City = city;
+    in.record.State = state;
+    in.record.Zip = zip;
+    const Page page(in);
+
+    QCOMPARE(page.placed(3900, 3000), QStringList({"3000|" + expected}));
+}
+
+void tst_PrintedPage::spouseBirthday_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("middle");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("birthdayBox");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList withBirthday({"5500|Birthday: ", "6700|03/04/1962"});
+    QTest::newRow("spouse fully named") << "Jane" << "R" << "Public" << "03/04/1962" << withBirthday;
+    QTest::newRow("spouse without middle initial") << "Jane" << "" << "Public" << "03/04/1962" << withBirthday;
+    QTest::newRow("no spouse, birthday box filled") << "" << "" << "" << "03/04/1962" << QStringList();
+    QTest::newRow("spouse last name only") << "" << "" << "Public" << "03/04/1962" << QStringList();
+    QTest::newRow("spouse named, birthday box empty")
+        << "Jane" << "R" << "Public" << "" << QStringList({"5500|Birthday: "});
+}
+
+void tst_PrintedPage::spouseBirthday()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, middle);
+    QFETCH(QString, last);
+    QFETCH(QString, birthdayBox);
+    QFETCH(QStringList, expected);
+    PageInputs in = sampleInputs();
+    in.record.SpouseFirstName = first;
+    in.record.SpouseMiddleInitial = middle;
+    in.record.SpouseLastName = last;
+    in.spouseBirthday = birthdayBox;
+    const Page page(in);
+
+    QCOMPARE(page.placed(3300, 5500), expected);
+    QCOMPARE(page.placed(3600, 0, 3000), QStringList({"1680|Address:    "}));
+}
+
+void tst_PrintedPage::dateLine()
+{
+    PageInputs in = sampleInputs();
+    in.date = QStringLiteral("December 31, 1999");
+    const Page page(in);
+
+    QCOMPARE(page.placed(7400),
+             QStringList({"1400|Signature:_________________________________________________________ Date: ",
+                          "8800|December 31, 1999"}));
+}
+
+QTEST_MAIN(tst_PrintedPage)
+#include "tst_printedpage.moc"
