@@ -29,6 +29,12 @@ bool PrinterSurface::begin()
     m_error = PrintQueue::problem(m_printer);
     if (!m_error.isEmpty())
         return false;
+    // With no print service to ask, the toolkit falls back to a file it was
+    // never given a name for.
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && m_printer.outputFileName().isEmpty()) {
+        m_error = QStringLiteral("No printer is available, and no file was chosen to print to.");
+        return false;
+    }
     if (m_painter.begin(&m_printer))
         return true;
     if (m_printer.outputFormat() == QPrinter::PdfFormat)

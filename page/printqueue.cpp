@@ -16,7 +16,7 @@ QString serviceError()
     const ipp_status_t status = cupsLastError();
     if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
         return QStringLiteral("The print service is not running.");
-    return QStringLiteral("The print service refused the job: %1")
+    return QStringLiteral("The print service did not take the job (%1).")
         .arg(QString::fromUtf8(cupsLastErrorString()));
 }
 

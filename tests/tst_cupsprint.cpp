@@ -1,0 +1,513 @@
+#include "applicantrecord.h"
+#include "fakeshell.h"
+#include "form7.h"
+#include "printersurface.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+// Printing through a real print service: the private scheduler that CTest
+// starts (cupsd_start) takes the page on its default queue and keeps each job
+// as a file, which poppler's tools read back.
+
+namespace {
+
+const QString Title = QStringLiteral("TFCC Application");
+const QString Queue = QStringLiteral("tfcc-test");
+constexpr int JobTimeoutMs = 20000;
+// How long a job that should not come is given to turn up all the same.
+constexpr int NoJobWaitMs = 3000;
+
+struct Entries
+{
+    QString firstName, middleInitial, lastName, birthday;
+    QString spouseFirstName, spouseMiddleInitial, spouseLastName, spouseBirthday;
+    QString street, city, state, zip;
+    QString dayPhone, eveningPhone, email, webPage, os;
+    bool renewal = false;
+    bool publish = true;
+    bool sendEmail = true;
+};
+
+Entries fullEntries()
+{
+    Entries e;
+    e.firstName = QStringLiteral("Rosalind");
+    e.middleInitial = QStringLiteral("T.");
+    e.lastName = QStringLiteral("Whitacre");
+    e.birthday = QStringLiteral("March 14");
+    e.spouseFirstName = QStringLiteral("Daniel");
+    e.spouseMiddleInitial = QStringLiteral("J.");
+    e.spouseLastName = QStringLiteral("Whitacre");
+    e.spouseBirthday = QStringLiteral("July 2");
+    e.street = QStringLiteral("1208 Saguaro Lane");
+    e.city = QStringLiteral("Copper Wash City");
+    e.state = QStringLiteral("AZ");
+    e.zip = QStringLiteral("85919");
+    e.dayPhone = QStringLiteral("555-0142");
+    e.eveningPhone = QStringLiteral("555-0199");
+    e.email = QStringLiteral("rwhitacre@example.net");
+    e.webPage = QStringLiteral("www.example.net/rw");
+    e.os = QStringLiteral("Linux");
+    e.renewal = true;
+    e.publish = true;
+    e.sendEmail = false;
+    return e;
+}
+
+template<typename T>
+T *control(Form7 &window, const char *name)
+{
+    T *widget = window.findChild<T *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("Form7 has no control %s", name);
+    return widget;
+}
+
+void fillIn(Form7 &window, const Entries &e)
+{
+    const QList<QPair<const char *, QString>> texts = {
+        {"Text1", e.firstName},      {"Text2", e.middleInitial},   {"Text3", e.lastName},
+        {"Text16", e.birthday},      {"Text4", e.spouseFirstName}, {"Text5", e.spouseMiddleInitial},
+        {"Text6", e.spouseLastName}, {"Text17", e.spouseBirthday}, {"Text7", e.street},
+        {"Text8", e.city},           {"Text9", e.state},           {"Text10", e.zip},
+        {"Text11", e.dayPhone},      {"Text12", e.eveningPhone},   {"Text13", e.email},
+        {"Text15", e.webPage},
+    };
+    for (const auto &[name, text] : texts)
+        control<QLineEdit>(window, name)->setText(text);
+    control<QComboBox>(window, "Combo1")->setEditText(e.os);
+    control<QRadioButton>(window, e.renewal ? "Option2" : "Option1")->setChecked(true);
+    control<QCheckBox>(window, "Check1")->setChecked(e.publish);
+    control<QCheckBox>(window, "Check2")->setChecked(e.sendEmail);
+}
+
+void click(Form7 &window, const char *button)
+{
+    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// What a user can see of the window: which named controls are shown, and
+// whether it is maximized.
+QString shape(const Form7 &window)
+{
+    QStringList shown;
+    const QList<QWidget *> children = window.findChildren<QWidget *>();
+    for (const QWidget *child : children) {
+        if (!child->objectName().isEmpty() && child->isVisible())
+            shown << child->objectName();
+    }
+    shown.sort();
+    return (window.isMaximized() ? QStringLiteral("maximized: ") : QStringLiteral("normal: "))
+        + shown.join(QLatin1Char(' '));
+}
+
+QStringList warningTitles(const FakeShell &shell)
+{
+    QStringList titles;
+    for (const FakeShell::Warning &warning : shell.warnings)
+        titles << warning.title;
+    return titles;
+}
+
+QString cupsDir()
+{
+    return qEnvironmentVariable("TFCC_CUPS_DIR");
+}
+
+QString jobsDir()
+{
+    return cupsDir() + QStringLiteral("/jobs");
+}
+
+QStringList jobFiles()
+{
+    return QDir(jobsDir()).entryList({QStringLiteral("job-*.bin")}, QDir::Files, QDir::Name);
+}
+
+// The first job file that was not there before, or an empty string when none
+// came within timeoutMs.
+QString waitForNewJob(const QStringList &before, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        const QStringList now = jobFiles();
+        for (const QString &name : now) {
+            if (!before.contains(name))
+                return jobsDir() + QLatin1Char('/') + name;
+        }
+        QTest::qWait(100);
+    } while (timer.elapsed() < timeoutMs);
+    return {};
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString output;
+};
+
+Run run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(program, arguments);
+    Run result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        result.output = QStringLiteral("%1 did not finish").arg(program);
+        return result;
+    }
+    result.output = QString::fromUtf8(process.readAllStandardOutput());
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    if (result.exitCode != 0)
+        result.output += QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+// Runs one of the private scheduler's commands: start, stop, accept, reject,
+// enable, disable.
+bool harness(const QString &command)
+{
+    const Run r = run(qEnvironmentVariable("TFCC_CUPS_HARNESS"), {command, cupsDir()});
+    if (r.exitCode != 0)
+        qWarning("cupsd-harness %s: %s", qPrintable(command), qPrintable(r.output));
+    return r.exitCode == 0;
+}
+
+QStringList tableColumn(const QString &table, int column, const QString &filterColumnValue = {},
+                        int filterColumn = -1)
+{
+    QStringList values;
+    const QStringList lines = table.split(QLatin1Char('\n'));
+    // Both tools print a heading and a rule first.
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList cells = lines.at(i).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (cells.size() <= std::max(column, filterColumn))
+            continue;
+        if (filterColumn >= 0 && cells.at(filterColumn) != filterColumnValue)
+            continue;
+        values << cells.at(column);
+    }
+    return values;
+}
+
+QString today()
+{
+    return QLocale().toString(QDate::currentDate(), QStringLiteral("MMMM dd, yyyy"));
+}
+
+// The page's lines as a reader sees them, with runs of blanks made one.
+QStringList expectedLines(const Entries &e, const QString &date)
+{
+    QStringList lines = {
+        QStringLiteral("Membership Application"),
+        QStringLiteral("Application must be filled out every year when paying dues. [%1]")
+            .arg(e.renewal ? QStringLiteral("Renewal") : QStringLiteral("New")),
+        QStringLiteral("Name: %1 %2 %3 Birthday: %4").arg(e.firstName, e.middleInitial, e.lastName, e.birthday),
+    };
+    if (e.spouseFirstName.isEmpty())
+        lines << QStringLiteral("Spouse: %1 %2").arg(e.spouseMiddleInitial, e.spouseLastName);
+    else
+        lines << QStringLiteral("Spouse: %1 %2 %3 Birthday: %4")
+                     .arg(e.spouseFirstName, e.spouseMiddleInitial, e.spouseLastName, e.spouseBirthday);
+    lines << QStringLiteral("Address: %1").arg(e.street)
+          << QStringLiteral("City, ST, Zip: %1, %2 %3").arg(e.city, e.state, e.zip)
+          << QStringLiteral("Day Phone: %1 Evening: %2 OS: %3").arg(e.dayPhone, e.eveningPhone, e.os)
+          << QStringLiteral("E-Mail: %1 URL: %2").arg(e.email, e.webPage)
+          << QStringLiteral("You %1 print my name, phone, and e-mail address in the Club Address Book.")
+                 .arg(e.publish ? QStringLiteral("MAY") : QStringLiteral("may NOT"))
+          << QStringLiteral("You %1 send me e-mail from Club officers and Committees.")
+                 .arg(e.sendEmail ? QStringLiteral("MAY") : QStringLiteral("may NOT"))
+          << QStringLiteral("Yearly dues are $18.00 (Family members included), due in January. If you join "
+                            "after March they are prorated at")
+          << QStringLiteral("$2.00 per month for the remainder of the year, total not to exceed $18.00.")
+          << QStringLiteral("I understand as a member of the Club, that I will be entitled to attend all "
+                            "meetings and receive all official Club")
+          << QStringLiteral("communications. I can run for office and paricipate in the voting on all major "
+                            "policies and officer elections,")
+          << QStringLiteral("subject to the Club Bylaws.")
+          << QStringLiteral("Signature:%1 Date: %2").arg(QString(57, QLatin1Char('_')), date)
+          << QStringLiteral("Bring this application to the next monthly meeting or mail it and a check for "
+                            "your dues to:")
+          << QStringLiteral("Tamarisk Flats Computer Club")
+          << QStringLiteral("PO Box 4417")
+          << QStringLiteral("Copper Wash City, AZ 85917")
+          << QStringLiteral("Do not send cash! Make checks payable to Tamarisk Flats Computer Club.")
+          << QStringLiteral("Regular meetings are held on the fourth Monday of each month at: Pinyon County "
+                            "Library.")
+          << QStringLiteral("Note: The dues are used to send out a monthly newsletter to the members, and "
+                            "other miscellaneous")
+          << QStringLiteral("expenses. You do not have to own a computer to become a member. You are welcome "
+                            "to attend a")
+          << QStringLiteral("meeting before joining.")
+          << QString(125, QLatin1Char('-'))
+          << QStringLiteral("For the Treasurer only:")
+          << QStringLiteral("Amount Paid: $___________, Check [ ] Cash [ ] Date Received:______/_______")
+          << QStringLiteral("QMW 20031019");
+    for (QString &line : lines)
+        line = line.simplified();
+    return lines;
+}
+
+QStringList pdfLines(const QString &pdf)
+{
+    QStringList lines;
+    const QStringList raw = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                .output.split(QLatin1Char('\n'));
+    for (const QString &line : raw) {
+        const QString simple = line.simplified();
+        if (!simple.isEmpty())
+            lines << simple;
+    }
+    return lines;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Entries)
+
+class tst_CupsPrint : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void printsTheApplication_data();
+    void printsTheApplication();
+    void cancelledDialogPrintsNothing();
+    void refusedPrintKeepsThePageView_data();
+    void refusedPrintKeepsThePageView();
+    void refusalAtSubmissionIsReported_data();
+    void refusalAtSubmissionIsReported();
+};
+
+void tst_CupsPrint::initTestCase()
+{
+    if (cupsDir().isEmpty() || qEnvironmentVariable("TFCC_CUPS_HARNESS").isEmpty()
+        || qEnvironmentVariable("CUPS_SERVER").isEmpty())
+        QFAIL("Run through CTest, whose cupsd fixture sets CUPS_SERVER, TFCC_CUPS_DIR and TFCC_CUPS_HARNESS.");
+    for (const char *tool : {"pdfinfo", "pdftotext", "pdffonts", "pdfimages"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QFAIL(qPrintable(QStringLiteral("%1 is missing (Debian package poppler-utils)").arg(QLatin1String(tool))));
+    }
+    QVERIFY2(QDir(jobsDir()).exists(), qPrintable(jobsDir() + QStringLiteral(" does not exist: is the scheduler up?")));
+}
+
+// A failed test must not leave the queue refusing jobs or the scheduler down
+// for the tests after it.
+void tst_CupsPrint::cleanup()
+{
+    if (!harness(QStringLiteral("accept")))
+        QVERIFY(harness(QStringLiteral("start")));
+    QVERIFY(harness(QStringLiteral("enable")));
+}
+
+void tst_CupsPrint::printsTheApplication_data()
+{
+    QTest::addColumn<Entries>("entries");
+
+    QTest::newRow("renewal with spouse, publish only") << fullEntries();
+
+    Entries single = fullEntries();
+    single.spouseFirstName.clear();
+    single.spouseMiddleInitial.clear();
+    single.spouseLastName.clear();
+    single.renewal = false;
+    single.publish = false;
+    single.sendEmail = true;
+    QTest::newRow("new without spouse, e-mail only") << single;
+}
+
+void tst_CupsPrint::printsTheApplication()
+{
+    QFETCH(Entries, entries);
+
+    FakeShell shell;
+    shell.acceptPrint = true;
+    QString dialogPrinter;
+    QPrinter::OutputFormat dialogFormat = QPrinter::PdfFormat;
+    shell.configurePrinter = [&](QPrinter &printer) {
+        dialogPrinter = printer.printerName();
+        dialogFormat = printer.outputFormat();
+    };
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fillIn(window, entries);
+    click(window, "Command1");
+    QVERIFY(shell.warnings.isEmpty());
+    QVERIFY(control<QPushButton>(window, "Command3")->isVisible());
+
+    const QStringList before = jobFiles();
+    const QString dateBefore = today();
+    click(window, "Command3");
+    const QString dateAfter = today();
+
+    QCOMPARE(shell.printDialogs, 1);
+    QCOMPARE(dialogPrinter, Queue);
+    QCOMPARE(dialogFormat, QPrinter::NativeFormat);
+    QCOMPARE(warningTitles(shell), QStringList());
+    QCOMPARE(shell.endCalls, 1);
+
+    const QString pdf = waitForNewJob(before, JobTimeoutMs);
+    QVERIFY2(!pdf.isEmpty(), "no job reached the queue");
+
+    const Run info = run(QStringLiteral("pdfinfo"), {pdf});
+    QCOMPARE(info.exitCode, 0);
+    QVERIFY2(info.output.contains(QRegularExpression(QStringLiteral("^Pages: +1$"),
+                                                     QRegularExpression::MultilineOption)),
+             qPrintable(info.output));
+
+    const QStringList printed = pdfLines(pdf);
+    const QStringList expected =
+        expectedLines(entries, printed.join(QLatin1Char('\n')).contains(dateAfter) ? dateAfter : dateBefore);
+    QCOMPARE(printed, expected);
+
+    const QString fontTable = run(QStringLiteral("pdffonts"), {pdf}).output;
+    QStringList fonts = tableColumn(fontTable, 0);
+    for (QString &font : fonts)
+        font.remove(QRegularExpression(QStringLiteral("^[A-Z]{6}\\+")));
+    fonts.sort();
+    QCOMPARE(fonts, QStringList({QStringLiteral("LiberationSerif"), QStringLiteral("LiberationSerif-Bold"),
+                                 QStringLiteral("LiberationSerif-BoldItalic"),
+                                 QStringLiteral("LiberationSerif-Italic")}));
+    QCOMPARE(tableColumn(fontTable, 4), QStringList(4, QStringLiteral("yes")));
+
+    const QString images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).output;
+    const QStringList widths = tableColumn(images, 3, QStringLiteral("image"), 2);
+    const QStringList heights = tableColumn(images, 4, QStringLiteral("image"), 2);
+    QStringList sizes;
+    for (qsizetype i = 0; i < widths.size() && i < heights.size(); ++i)
+        sizes << widths.at(i) + QLatin1Char('x') + heights.at(i);
+    sizes.sort();
+    QCOMPARE(sizes, QStringList({QStringLiteral("153x103"), QStringLiteral("549x49")}));
+}
+
+void tst_CupsPrint::cancelledDialogPrintsNothing()
+{
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fillIn(window, fullEntries());
+    click(window, "Command1");
+    const QString pageView = shape(window);
+    const ApplicantRecord kept = record;
+
+    const QStringList before = jobFiles();
+    click(window, "Command3");
+
+    QCOMPARE(shell.printDialogs, 1);
+    QCOMPARE(shape(window), pageView);
+    QVERIFY(record == kept);
+    QCOMPARE(warningTitles(shell), QStringList());
+    QCOMPARE(shell.endCalls, 0);
+    QCOMPARE(waitForNewJob(before, NoJobWaitMs), QString());
+}
+
+void tst_CupsPrint::refusedPrintKeepsThePageView_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("repair");
+
+    QTest::newRow("queue refuses jobs") << QStringLiteral("reject") << QStringLiteral("accept");
+    QTest::newRow("queue stopped") << QStringLiteral("disable") << QStringLiteral("enable");
+    QTest::newRow("scheduler not running") << QStringLiteral("stop") << QStringLiteral("start");
+}
+
+void tst_CupsPrint::refusedPrintKeepsThePageView()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, repair);
+
+    FakeShell shell;
+    shell.acceptPrint = true;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fillIn(window, fullEntries());
+    click(window, "Command1");
+    const QString pageView = shape(window);
+    const ApplicantRecord kept = record;
+    QVERIFY(control<QPushButton>(window, "Command3")->isVisible());
+
+    QVERIFY(harness(fault));
+    QStringList before = jobFiles();
+    click(window, "Command3");
+
+    QCOMPARE(warningTitles(shell), QStringList({Title}));
+    QCOMPARE(shell.endCalls, 0);
+    QCOMPARE(shape(window), pageView);
+    QVERIFY(record == kept);
+
+    QVERIFY(harness(repair));
+    if (fault != QLatin1String("stop"))
+        QCOMPARE(waitForNewJob(before, NoJobWaitMs), QString());
+
+    before = jobFiles();
+    click(window, "Command3");
+    QCOMPARE(shell.warnings.size(), 1);
+    QCOMPARE(shell.endCalls, 1);
+    const QString pdf = waitForNewJob(before, JobTimeoutMs);
+    QVERIFY2(!pdf.isEmpty(), "no job reached the queue after the fault was cleared");
+    QCOMPARE(pdfLines(pdf).value(0), QStringLiteral("Membership Application"));
+}
+
+// The toolkit hands the page to the print service only when the document is
+// closed, and keeps the answer to itself: a refusal that comes only then must
+// still be seen.
+void tst_CupsPrint::refusalAtSubmissionIsReported_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("repair");
+
+    QTest::newRow("queue refuses jobs") << QStringLiteral("reject") << QStringLiteral("accept");
+    QTest::newRow("scheduler not running") << QStringLiteral("stop") << QStringLiteral("start");
+}
+
+void tst_CupsPrint::refusalAtSubmissionIsReported()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, repair);
+
+    QPrinter printer(QPrinter::HighResolution);
+    QCOMPARE(printer.printerName(), Queue);
+    PrinterSurface page(printer);
+    QVERIFY2(page.begin(), qPrintable(page.errorString()));
+    page.setCurrentY(1500);
+    page.Print({"Membership Application", Sep::End});
+
+    QVERIFY(harness(fault));
+    const QStringList before = jobFiles();
+    QVERIFY(!page.EndDoc());
+    QVERIFY(!page.errorString().isEmpty());
+
+    QVERIFY(harness(repair));
+    if (fault != QLatin1String("stop"))
+        QCOMPARE(waitForNewJob(before, NoJobWaitMs), QString());
+}
+
+QTEST_MAIN(tst_CupsPrint)
+#include "tst_cupsprint.moc"
