@@ -213,6 +213,8 @@ void Form7::createControls()
     Option2->setToolTip(QStringLiteral("Click either New or Renewal."));
     Option2->setGeometry(twipsRect(1560, 120, 1332, 192));
     Option2->setChecked(true);
+    // The group's one Tab stop is the selected button; Qt moves it on once a button has had the focus.
+    Option1->setFocusPolicy(Qt::ClickFocus);
 
     Check1 = new QCheckBox(QStringLiteral("OK to publish data"), this);
     Check1->setObjectName(QStringLiteral("Check1"));

@@ -1,0 +1,45 @@
+#ifndef FAKESHELL_H
+#define FAKESHELL_H
+
+#include "formshell.h"
+
+#include <QList>
+#include <QPrinter>
+#include <QString>
+
+#include <functional>
+
+// A desktop that remembers what the window asked of it instead of showing
+// anything, so that no test ever blocks in a modal loop.
+class FakeShell : public FormShell
+{
+public:
+    struct Warning
+    {
+        QString title;
+        QString text;
+    };
+
+    void showWarning(QWidget *, const QString &title, const QString &text) override
+    {
+        warnings.append({title, text});
+    }
+
+    bool execPrintDialog(QPrinter *printer, QWidget *) override
+    {
+        ++printDialogs;
+        if (acceptPrint && configurePrinter)
+            configurePrinter(*printer);
+        return acceptPrint;
+    }
+
+    void endProgram() override { ++endCalls; }
+
+    QList<Warning> warnings;
+    int printDialogs = 0;
+    int endCalls = 0;
+    bool acceptPrint = false;
+    std::function<void(QPrinter &)> configurePrinter;
+};
+
+#endif

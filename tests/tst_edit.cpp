@@ -1,0 +1,453 @@
+#include "applicantrecord.h"
+#include "fakeshell.h"
+#include "form7.h"
+#include "windowsurface.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+const QColor PaleCyan(240, 255, 255);
+const QString EditInstruction = QStringLiteral("Edit as required and continue.");
+
+int px(const QWidget *widget, int twips)
+{
+    return qRound(twips * widget->logicalDpiX() / 1440.0);
+}
+
+template<typename T = QWidget>
+T *control(const Form7 &window, const QString &name)
+{
+    T *widget = window.findChild<T *>(name);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+QLineEdit *box(const Form7 &window, int number)
+{
+    return control<QLineEdit>(window, QStringLiteral("Text%1").arg(number));
+}
+
+QComboBox *combo(const Form7 &window)
+{
+    return control<QComboBox>(window, QStringLiteral("Combo1"));
+}
+
+// The text a control of the restore map shows.
+QString shown(const Form7 &window, const QString &name)
+{
+    if (name == QLatin1String("Combo1"))
+        return combo(window)->currentText();
+    return control<QLineEdit>(window, name)->text();
+}
+
+void fillEveryBox(Form7 &window, const QString &prefix)
+{
+    for (int i = 1; i <= 17; ++i)
+        box(window, i)->setText(QStringLiteral("%1 %2").arg(prefix).arg(i));
+    combo(window)->setEditText(prefix + QStringLiteral(" OS"));
+}
+
+// Every control's visibility and what it holds, by name.
+QStringList formState(const Form7 &window)
+{
+    QStringList state;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        QString entry = name + (widget->isVisible() ? QStringLiteral("=shown") : QStringLiteral("=hidden"));
+        if (auto *line = qobject_cast<QLineEdit *>(widget))
+            entry += QLatin1Char('|') + line->text();
+        if (auto *choice = qobject_cast<QComboBox *>(widget))
+            entry += QLatin1Char('|') + choice->currentText();
+        if (auto *check = qobject_cast<QCheckBox *>(widget))
+            entry += QLatin1Char('|') + QString::number(check->checkState());
+        if (auto *option = qobject_cast<QRadioButton *>(widget))
+            entry += QLatin1Char('|') + QString::number(option->isChecked());
+        state << entry;
+    }
+    state.sort();
+    return state;
+}
+
+void addRestoreMap()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("field");
+
+    auto row = [](const char *control, const char *field) {
+        QTest::newRow(qPrintable(QStringLiteral("%1 from %2").arg(QLatin1String(control), QLatin1String(field))))
+            << QString::fromLatin1(control) << QString::fromLatin1(field);
+    };
+    row("Text1", "FirstName");
+    row("Text2", "MiddleInitial");
+    row("Text3", "LastName");
+    row("Text4", "SpouseFirstName");
+    row("Text5", "SpouseMiddleInitial");
+    row("Text6", "SpouseLastName");
+    row("Text7", "Street");
+    row("Text8", "City");
+    row("Text9", "State");
+    row("Text10", "Zip");
+    row("Text11", "DayPhone");
+    row("Text12", "EveningPhone");
+    row("Text13", "EMail");
+    row("Text15", "WebPage");
+    row("Combo1", "PrimaryOS");
+}
+
+QString field(const ApplicantRecord &record, const QString &name)
+{
+    static const QHash<QString, QString ApplicantRecord::*> fields = {
+        {QStringLiteral("FirstName"), &ApplicantRecord::FirstName},
+        {QStringLiteral("MiddleInitial"), &ApplicantRecord::MiddleInitial},
+        {QStringLiteral("LastName"), &ApplicantRecord::LastName},
+        {QStringLiteral("SpouseFirstName"), &ApplicantRecord::SpouseFirstName},
+        {QStringLiteral("SpouseMiddleInitial"), &ApplicantRecord::SpouseMiddleInitial},
+        {QStringLiteral("SpouseLastName"), &ApplicantRecord::SpouseLastName},
+        {QStringLiteral("Street"), &ApplicantRecord::Street},
+        {QStringLiteral("City"), &ApplicantRecord::City},
+        {QStringLiteral("State"), &ApplicantRecord::State},
+        {QStringLiteral("Zip"), &ApplicantRecord::Zip},
+        {QStringLiteral("EMail"), &ApplicantRecord::EMail},
+        {QStringLiteral("DayPhone"), &ApplicantRecord::DayPhone},
+        {QStringLiteral("EveningPhone"), &ApplicantRecord::EveningPhone},
+        {QStringLiteral("WebPage"), &ApplicantRecord::WebPage},
+        {QStringLiteral("PrimaryOS"), &ApplicantRecord::PrimaryOS},
+    };
+    const auto member = fields.value(name);
+    if (!member)
+        qFatal("no field %s", qPrintable(name));
+    return record.*member;
+}
+
+// Where the first pixel differs from color, or an empty text.
+QString firstOtherPixel(const QImage &image, const QColor &color)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != color)
+                return QStringLiteral("(%1, %2) is %3").arg(x).arg(y).arg(image.pixelColor(x, y).name());
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+class tst_Edit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void formComesBack_data();
+    void formComesBack();
+    void windowComesBack();
+    void nextPreviewDrawsOnClearedSurface_data();
+    void nextPreviewDrawsOnClearedSurface();
+    void sampleRecordComesBack();
+    void primaryOsComesBackAsText_data();
+    void primaryOsComesBackAsText();
+    void keptValueIsWritten_data();
+    void keptValueIsWritten();
+    void typedChangesAreOverwritten_data();
+    void typedChangesAreOverwritten();
+    void editBeforeAnyPreview_data();
+    void editBeforeAnyPreview();
+};
+
+void tst_Edit::formComesBack_data()
+{
+    QTest::addColumn<Qt::CheckState>("publish");
+    QTest::addColumn<Qt::CheckState>("email");
+    QTest::addColumn<bool>("isNew");
+    QTest::addColumn<int>("chosenOs");
+
+    QTest::newRow("as at start-up, Renewal") << Qt::Checked << Qt::Checked << false << -1;
+    QTest::newRow("publish greyed, e-mail refused, New") << Qt::PartiallyChecked << Qt::Unchecked << true << 3;
+    QTest::newRow("publish refused, e-mail greyed, Renewal") << Qt::Unchecked << Qt::PartiallyChecked << false << 8;
+}
+
+void tst_Edit::formComesBack()
+{
+    QFETCH(Qt::CheckState, publish);
+    QFETCH(Qt::CheckState, email);
+    QFETCH(bool, isNew);
+    QFETCH(int, chosenOs);
+
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fillEveryBox(window, QStringLiteral("typed"));
+    if (chosenOs >= 0)
+        combo(window)->setCurrentIndex(chosenOs);
+    control<QCheckBox>(window, QStringLiteral("Check1"))->setCheckState(publish);
+    control<QCheckBox>(window, QStringLiteral("Check2"))->setCheckState(email);
+    control<QRadioButton>(window, isNew ? QStringLiteral("Option1") : QStringLiteral("Option2"))->setChecked(true);
+    QStringList before = formState(window);
+
+    window.Command1_Click();
+    QVERIFY(control(window, QStringLiteral("Picture1"))->isVisible());
+    window.Command4_Click();
+
+    QVERIFY(shell.warnings.isEmpty());
+    QCOMPARE(box(window, 14)->text(), EditInstruction);
+    before.replaceInStrings(QRegularExpression(QStringLiteral("^Text14=shown\\|.*$")),
+                            QStringLiteral("Text14=shown|") + EditInstruction);
+    QCOMPARE(formState(window), before);
+}
+
+void tst_Edit::windowComesBack()
+{
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fillEveryBox(window, QStringLiteral("typed"));
+    const QSize client(px(&window, 6984), px(&window, 4404));
+
+    window.Command1_Click();
+    QVERIFY(window.windowState() & Qt::WindowMaximized);
+    QTRY_VERIFY(window.size() != client);
+    window.Command4_Click();
+
+    QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+    QCOMPARE(window.minimumSize(), client);
+    QCOMPARE(window.maximumSize(), client);
+    QTRY_COMPARE(window.size(), client);
+    QCOMPARE(window.surface()->BackColor(), PaleCyan);
+    const QString ink = firstOtherPixel(window.surface()->persistentImage(), PaleCyan);
+    QVERIFY2(ink.isEmpty(), qPrintable(ink));
+    const QImage shot = window.grab().toImage();
+    const QPoint empty(px(&window, 6300), px(&window, 120));
+    QCOMPARE(QColor(shot.pixel(empty * shot.devicePixelRatio())), PaleCyan);
+
+    QVERIFY(control(window, QStringLiteral("Picture1"))->isHidden());
+    QVERIFY(control(window, QStringLiteral("Picture2"))->isHidden());
+    QVERIFY(control(window, QStringLiteral("Label17"))->isVisible());
+    QCOMPARE(window.childAt(control(window, QStringLiteral("Label17"))->geometry().center()),
+             control(window, QStringLiteral("Label17")));
+    for (const char *name : {"Command3", "Command4", "Command5"}) {
+        QWidget *button = control(window, QString::fromLatin1(name));
+        QVERIFY2(!window.rect().intersects(button->geometry()), name);
+        QVERIFY2(!button->isHidden(), name);
+    }
+    QCOMPARE(shell.endCalls, 0);
+}
+
+void tst_Edit::nextPreviewDrawsOnClearedSurface_data()
+{
+    QTest::addColumn<QString>("firstEntries");
+
+    QTest::newRow("same entries again") << QStringLiteral("second");
+    QTest::newRow("longer entries before") << QStringLiteral("a much longer first entry, which runs on and on");
+}
+
+// The page of a second Preview is the page a fresh window draws for the
+// same entries: nothing of the first page shows through.
+void tst_Edit::nextPreviewDrawsOnClearedSurface()
+{
+    QFETCH(QString, firstEntries);
+
+    FakeShell shell;
+    ApplicantRecord freshRecord;
+    Form7 fresh(shell, freshRecord);
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    fillEveryBox(fresh, QStringLiteral("second"));
+    fresh.Command1_Click();
+    const QImage expected = fresh.surface()->persistentImage();
+    fresh.close();
+
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fillEveryBox(window, firstEntries);
+    window.Command1_Click();
+    const QImage firstPage = window.surface()->persistentImage();
+    window.Command4_Click();
+    fillEveryBox(window, QStringLiteral("second"));
+    window.Command1_Click();
+
+    QVERIFY(shell.warnings.isEmpty());
+    QCOMPARE(window.surface()->persistentImage(), expected);
+    if (firstEntries == QLatin1String("second"))
+        QCOMPARE(firstPage, expected);
+}
+
+void tst_Edit::sampleRecordComesBack()
+{
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.show();
+    fillEveryBox(window, QStringLiteral("typed"));
+    box(window, 1)->setText(QStringLiteral("."));
+
+    window.Command1_Click();
+    const ApplicantRecord sample = record;
+    window.Command4_Click();
+
+    QCOMPARE(record, sample);
+    QCOMPARE(box(window, 1)->text(), sample.FirstName);
+    QVERIFY(box(window, 1)->text() != QLatin1String("."));
+    QCOMPARE(box(window, 2)->text(), sample.MiddleInitial);
+    QCOMPARE(box(window, 3)->text(), sample.LastName);
+    QCOMPARE(box(window, 4)->text(), QString());
+    QCOMPARE(box(window, 5)->text(), QString());
+    QCOMPARE(box(window, 6)->text(), QString());
+    QCOMPARE(box(window, 7)->text(), sample.Street);
+    QCOMPARE(box(window, 8)->text(), QStringLiteral("Copper Wash City"));
+    QCOMPARE(box(window, 9)->text(), QStringLiteral("AZ"));
+    QCOMPARE(box(window, 10)->text(), sample.Zip);
+    QCOMPARE(box(window, 11)->text(), sample.DayPhone);
+    QCOMPARE(box(window, 12)->text(), sample.EveningPhone);
+    QCOMPARE(box(window, 13)->text(), sample.EMail);
+    QCOMPARE(box(window, 15)->text(), sample.WebPage);
+    QCOMPARE(combo(window)->currentText(), QStringLiteral("XP"));
+    QCOMPARE(box(window, 16)->text(), sample.Birthday);
+    QCOMPARE(box(window, 17)->text(), QStringLiteral("typed 17"));
+
+    // A further Preview takes the sample's values as ordinary entries.
+    window.Command1_Click();
+    QVERIFY(shell.warnings.isEmpty());
+    ApplicantRecord expected = sample;
+    expected.SpouseBirthday = QStringLiteral("typed 17");
+    QCOMPARE(record, expected);
+}
+
+void tst_Edit::primaryOsComesBackAsText_data()
+{
+    QTest::addColumn<QString>("os");
+
+    QTest::newRow("not in the list") << QStringLiteral("Linux");
+    QTest::newRow("in the list") << QStringLiteral("Mac");
+    QTest::newRow("empty") << QString();
+}
+
+void tst_Edit::primaryOsComesBackAsText()
+{
+    QFETCH(QString, os);
+
+    FakeShell shell;
+    ApplicantRecord record;
+    record.PrimaryOS = os;
+    Form7 window(shell, record);
+    window.show();
+    combo(window)->setCurrentIndex(0);
+
+    window.Command4_Click();
+
+    QCOMPARE(combo(window)->currentText(), os);
+    QCOMPARE(combo(window)->count(), 9);
+}
+
+void tst_Edit::keptValueIsWritten_data()
+{
+    addRestoreMap();
+}
+
+void tst_Edit::keptValueIsWritten()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, field);
+
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.show();
+    fillEveryBox(window, QStringLiteral("previewed"));
+    window.Command1_Click();
+    QVERIFY(shell.warnings.isEmpty());
+    // The kept value, not a copy of the box, is what comes back.
+    record.FirstName = QStringLiteral("kept first name");
+    record.MiddleInitial = QStringLiteral("K.");
+    record.LastName = QStringLiteral("kept last name");
+    record.SpouseFirstName = QStringLiteral("kept spouse");
+    record.SpouseMiddleInitial = QStringLiteral("S.");
+    record.SpouseLastName = QStringLiteral("kept spouse last");
+    record.Street = QStringLiteral("kept street");
+    record.City = QStringLiteral("kept city");
+    record.State = QStringLiteral("KS");
+    record.Zip = QStringLiteral("00001");
+    record.DayPhone = QStringLiteral("kept day");
+    record.EveningPhone = QStringLiteral("kept evening");
+    record.EMail = QStringLiteral("kept@example.com");
+    record.WebPage = QStringLiteral("kept.example.com");
+    record.PrimaryOS = QStringLiteral("kept OS");
+
+    window.Command4_Click();
+
+    QCOMPARE(shown(window, control), ::field(record, field));
+}
+
+void tst_Edit::typedChangesAreOverwritten_data()
+{
+    addRestoreMap();
+}
+
+void tst_Edit::typedChangesAreOverwritten()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, field);
+
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.show();
+    fillEveryBox(window, QStringLiteral("previewed"));
+    window.Command1_Click();
+    window.Command4_Click();
+    fillEveryBox(window, QStringLiteral("typed afterwards"));
+
+    window.Command4_Click();
+
+    QCOMPARE(shown(window, control), ::field(record, field));
+    QVERIFY(shown(window, control).startsWith(QLatin1String("previewed")));
+    QCOMPARE(box(window, 16)->text(), QStringLiteral("typed afterwards 16"));
+    QCOMPARE(box(window, 17)->text(), QStringLiteral("typed afterwards 17"));
+    QCOMPARE(box(window, 14)->text(), EditInstruction);
+}
+
+void tst_Edit::editBeforeAnyPreview_data()
+{
+    addRestoreMap();
+}
+
+void tst_Edit::editBeforeAnyPreview()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, field);
+
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.Form_Load();
+    window.show();
+    fillEveryBox(window, QStringLiteral("typed"));
+
+    window.Command4_Click();
+
+    QCOMPARE(shown(window, control), QString());
+    QCOMPARE(box(window, 14)->text(), EditInstruction);
+    QCOMPARE(box(window, 16)->text(), QStringLiteral("typed 16"));
+    QCOMPARE(box(window, 17)->text(), QStringLiteral("typed 17"));
+    QCOMPARE(record, ApplicantRecord());
+    Q_UNUSED(field);
+}
+
+QTEST_MAIN(tst_Edit)
+#include "tst_edit.moc"
