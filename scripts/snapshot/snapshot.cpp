@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -105,6 +106,15 @@ int main(int argc, char *argv[])
     click(form, "Command1");
     settle(1500);
     saved &= saveWindow(form, dir.filePath(QStringLiteral("page-view.png")));
+    {
+        // The real print dialog, as the user meets it after clicking Print.
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, &form);
+        dialog.open();
+        settle(1500);
+        saved &= saveWindow(dialog, dir.filePath(QStringLiteral("print-dialog.png")));
+        dialog.reject();
+    }
     click(form, "Command4");
     settle(1500);
     saved &= saveWindow(form, dir.filePath(QStringLiteral("after-edit.png")));
