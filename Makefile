@@ -3,14 +3,31 @@
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# The memory checks: clang, AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-asan
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test build configure deps clean screenshots
+.PHONY: bench run test test-main test-sanitizers build configure deps clean screenshots package
 
 run: build
 	@scripts/run-app $(BUILD)/app/tfcc-application
 
-test: build
+test: test-main test-sanitizers
+
+test-main: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every test again, and the page fuzz target for a bounded time, with the
+# sanitizers: any report fails the test that made it. The package checks only
+# look at installed files, so they run once, above.
+test-sanitizers: deps
+	@[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SANITIZE_BUILD) \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DTFCC_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
+		ctest --output-on-failure -j $(JOBS) -E '^installed_'
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -21,8 +38,21 @@ configure: deps
 deps:
 	@scripts/install-deps
 
+# The Debian package, in $(BUILD)/, ready for `apt install`.
+package: build
+	cmake --build $(BUILD) --target package
+
 screenshots: build
 	scripts/screenshots $(BUILD)
 
+# Start-up, Preview, Print and memory against a floor program, in one table
+# (see Speed in the README); a release build of its own.
+BENCH_BUILD ?= build-bench
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTFCC_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target tfcc-application tfcc-floor tfcc-mapwatch tfcc-bench-page \
+		>$(BENCH_BUILD)/bench-build.log || { cat $(BENCH_BUILD)/bench-build.log; false; }
+	@bench/run-bench $(BENCH_BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -2,7 +2,8 @@
 """Draws the program's two pictures and its window icon.
 
 Writes picture1.gif (a landscape photograph with a drop shadow),
-picture2.gif (the club's name as a banner) and tfcc.ico beside this script.
+picture2.gif (the club's name as a banner), tfcc.ico and tfcc.png, the same
+icon for the desktop's menus, beside this script.
 The landscape grows from a fixed seed, so every run writes the same bytes.
 Needs Pillow and the Liberation fonts.
 
@@ -13,6 +14,7 @@ PNG inside icons, so the files are put together byte by byte here.
 import math
 import random
 import struct
+import zlib
 from pathlib import Path
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
@@ -42,7 +44,7 @@ BANNER_INK = 242
 ICON_SIZE = 32
 
 
-# --- GIF and ICO writers ---------------------------------------------------
+# --- GIF, ICO and PNG writers ---------------------------------------------------
 
 def lzw_encode(indices, min_code_size):
     """Compresses colour indices into the variable-length codes of a GIF."""
@@ -147,6 +149,25 @@ def ico_bytes(palette, indices, transparent_columns):
     directory = struct.pack("<HHH", 0, 1, 1) + struct.pack(
         "<BBBBHHII", side, side, 0, 0, 1, 8, len(image), 6 + 16)
     return directory + image
+
+
+def png_bytes(size, palette, indices, transparent):
+    """An 8-bit palette PNG in which one entry is see-through."""
+    width, height = size
+    assert len(indices) == width * height and transparent < len(palette)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data)))
+
+    rows = b"".join(b"\0" + bytes(indices[y * width:(y + 1) * width])
+                    for y in range(height))
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0))
+            + chunk(b"PLTE", b"".join(bytes(colour) for colour in palette))
+            + chunk(b"tRNS", bytes([255] * transparent + [0]))
+            + chunk(b"IDAT", zlib.compress(rows, 9))
+            + chunk(b"IEND", b""))
 
 
 # --- Drawing helpers -------------------------------------------------------
@@ -481,6 +502,8 @@ def main():
 
     palette, indices = icon_indexed(big_photo)
     (HERE / "tfcc.ico").write_bytes(ico_bytes(palette, indices, {0, ICON_SIZE - 1}))
+    # Launchers and docks show PNG icons only; index 0 fills just the clear edges.
+    (HERE / "tfcc.png").write_bytes(png_bytes((ICON_SIZE, ICON_SIZE), palette, indices, 0))
 
 
 if __name__ == "__main__":

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -109,12 +110,16 @@ Form7::Form7(FormShell &shell, ApplicantRecord &record, QWidget *parent)
     setPalette(classicPalette());
     setFont(designFont());
     setAutoFillBackground(true);
+    // The designed form reads left to right, whatever language the toolkit's
+    // own dialogs speak.
+    setLayoutDirection(Qt::LeftToRight);
 
     m_surface = new WindowSurface(font(), this);
     m_surface->setObjectName(QStringLiteral("PageSurface"));
     m_surface->setBackColor(PaleCyan);
     createControls();
     setTabOrder();
+    setAccessibleNames();
     setInputViewSize(true);
     Text1->setFocus();
 }
@@ -259,6 +264,8 @@ void Form7::createControls()
                       QStringLiteral("Other")});
     Combo1->setCurrentIndex(-1);
     Combo1->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // What is typed stays as typed: no entry of the list completes it.
+    Combo1->setCompleter(nullptr);
     Combo1->setGeometry(twipsRect(5880, 3960, 852, 288));
 
     Command1 = makeButton("Command1", "Preview", "Click here to preview your filled-out application.",
@@ -301,6 +308,24 @@ void Form7::setTabOrder()
     // Out of sight at normal size, the page buttons take no Tab stop there.
     for (QPushButton *button : {Command3, Command4, Command5})
         button->setFocusPolicy(Qt::NoFocus);
+}
+
+// Screen readers name each box by the label above it (the tooltips already
+// serve as descriptions); boxes without a label are named for what they hold.
+void Form7::setAccessibleNames()
+{
+    const std::pair<QLabel *, QWidget *> labelled[] = {
+        {Label7, Text1},   {Label8, Text2},   {Label9, Text3},   {Label17, Text16},
+        {Label1, Text4},   {Label10, Text5},  {Label11, Text6},  {Label3, Text7},
+        {Label4, Text8},   {Label5, Text9},   {Label6, Text10},  {Label12, Text11},
+        {Label13, Text12}, {Label14, Text13}, {Label2, Text15},  {Label15, Combo1}};
+    for (const auto &[label, box] : labelled) {
+        label->setBuddy(box);
+        box->setAccessibleName(label->text());
+    }
+    Text17->setAccessibleName(QStringLiteral("Spouse's birthday (Mo/Da)"));
+    Text14->setAccessibleName(QStringLiteral("Instructions"));
+    m_surface->setAccessibleName(QStringLiteral("Application page"));
 }
 
 void Form7::setInputViewSize(bool fixed)

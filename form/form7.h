@@ -58,6 +58,7 @@ private:
     QPushButton *makeButton(const char *name, const char *caption, const char *toolTip, const QRect &geometry);
     void createControls();
     void setTabOrder();
+    void setAccessibleNames();
 
     void loadSampleRecord();
     void copyEntriesToRecord();

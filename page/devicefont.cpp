@@ -47,12 +47,24 @@ void DeviceFont::set(const QString &family, double points, bool bold, bool itali
     font.setKerning(false);
     m_font = QFont(font, m_device);
     m_metrics = QFontMetricsF(m_font, m_device);
-    m_averageCharWidth = weightedAverageWidth(m_metrics) / m_unitsPerTwip;
+    m_averageCharWidth = -1;
+    m_measuredText = QString();
+}
+
+double DeviceFont::averageCharWidth() const
+{
+    if (m_averageCharWidth < 0)
+        m_averageCharWidth = weightedAverageWidth(m_metrics) / m_unitsPerTwip;
+    return m_averageCharWidth;
 }
 
 double DeviceFont::textWidth(const QString &text) const
 {
-    return m_metrics.horizontalAdvance(text) / m_unitsPerTwip;
+    if (text.isEmpty() || text != m_measuredText) {
+        m_measuredText = text;
+        m_measuredWidth = m_metrics.horizontalAdvance(text) / m_unitsPerTwip;
+    }
+    return m_measuredWidth;
 }
 
 double DeviceFont::lineHeight() const

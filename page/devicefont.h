@@ -19,7 +19,7 @@ public:
     const QFont &font() const { return m_font; }
 
     double textWidth(const QString &text) const;
-    double averageCharWidth() const { return m_averageCharWidth; }
+    double averageCharWidth() const;
     double lineHeight() const;
     double ascent() const;
 
@@ -31,7 +31,13 @@ private:
     double m_unitsPerTwip;
     QFont m_font;
     QFontMetricsF m_metrics;
-    double m_averageCharWidth = 0;
+    // Measured when first asked for: a page sets several font properties in a
+    // row, and loading the font of each step between would cost far more.
+    mutable double m_averageCharWidth = -1;
+    // The last text measured: a surface measures what it has just drawn,
+    // and shaping a long text again costs as much as drawing it.
+    mutable QString m_measuredText;
+    mutable double m_measuredWidth = 0;
 };
 
 #endif

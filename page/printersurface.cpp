@@ -2,12 +2,30 @@
 
 #include "printqueue.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 
 namespace {
 // A picture's own size: 96 pixels to the inch.
 constexpr double TwipsPerPixel = 15.0;
+
+QString fileNotWritten(const QPrinter &printer)
+{
+    return QStringLiteral("The file \"%1\" could not be written.")
+        .arg(QFileInfo(printer.outputFileName()).absoluteFilePath());
+}
+
+// The toolkit writes a PDF without asking whether the disk took it; one
+// written to its end finishes with the end-of-file marker.
+bool pdfWrittenToEnd(const QString &fileName)
+{
+    constexpr qint64 Tail = 16;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < Tail || !file.seek(file.size() - Tail))
+        return false;
+    return file.read(Tail).contains("%%EOF");
+}
 }
 
 PrinterSurface::PrinterSurface(QPrinter &printer)
@@ -38,8 +56,7 @@ bool PrinterSurface::begin()
     if (m_painter.begin(&m_printer))
         return true;
     if (m_printer.outputFormat() == QPrinter::PdfFormat)
-        m_error = QStringLiteral("The file \"%1\" could not be written.")
-                      .arg(QFileInfo(m_printer.outputFileName()).absoluteFilePath());
+        m_error = fileNotWritten(m_printer);
     else
         m_error = QStringLiteral("The printer \"%1\" could not be started.").arg(m_printer.printerName());
     return false;
@@ -62,6 +79,9 @@ bool PrinterSurface::EndDoc()
     }
     const bool ended = m_painter.end();
     m_error = PrintQueue::submissionProblem(m_printer);
+    if (m_error.isEmpty() && m_printer.outputFormat() == QPrinter::PdfFormat
+        && !pdfWrittenToEnd(m_printer.outputFileName()))
+        m_error = fileNotWritten(m_printer);
     if (!ended && m_error.isEmpty())
         m_error = QStringLiteral("The page could not be finished for the printer.");
     return m_error.isEmpty();

@@ -1,5 +1,8 @@
 #include "windowsurface.h"
 
+#include "windowsurfaceaccessible.h"
+
+#include <QAccessible>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -10,8 +13,12 @@ WindowSurface::WindowSurface(const QFont &designFont, QWidget *parent)
     : QWidget(parent),
       PageSurface(designFont.family(), designFont.pointSizeF(), designFont.bold(), designFont.italic()),
       m_font(this),
-      m_backColor(Qt::white)
+      m_backColor(Qt::white),
+      m_pageText(this)
 {
+    // Screen readers read the drawn page through an interface of its own.
+    static const bool readable = (QAccessible::installFactory(&WindowSurfaceAccessible::factory), true);
+    Q_UNUSED(readable);
     setAttribute(Qt::WA_OpaquePaintEvent);
     fontChanged();
 }
@@ -34,6 +41,7 @@ void WindowSurface::eraseDrawing()
     if (!m_persistent.isNull())
         m_persistent.fill(m_backColor);
     m_transient = QImage();
+    m_pageText.clear();
     update();
 }
 
@@ -92,6 +100,15 @@ void WindowSurface::drawText(double x, double y, const QString &text)
     QImage &image = m_autoRedraw ? m_persistent : m_transient;
 
     const double scale = m_font.unitsPerTwip();
+    // What stays on the surface can be read out, also where it runs past the edge.
+    if (m_autoRedraw)
+        m_pageText.add(QPointF(x, y) * scale, m_font.lineHeight() * scale, m_font.font(), text);
+    // Text that starts past the image's right or bottom edge cannot be seen,
+    // and a long entry would still cost its whole shaping to draw.
+    const QSizeF area = image.deviceIndependentSize();
+    const double margin = m_font.lineHeight() * scale;
+    if (x * scale > area.width() + margin || y * scale > area.height() + margin)
+        return;
     QPainter painter(&image);
     painter.setFont(m_font.font());
     painter.setPen(ForeColor());

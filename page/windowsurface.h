@@ -3,6 +3,7 @@
 
 #include "devicefont.h"
 #include "pagesurface.h"
+#include "pagetext.h"
 
 #include <QImage>
 #include <QWidget>
@@ -12,6 +13,8 @@
 // persistent image that survives covering, resizing and maximizing.
 class WindowSurface : public QWidget, public PageSurface
 {
+    Q_OBJECT
+
 public:
     explicit WindowSurface(const QFont &designFont, QWidget *parent = nullptr);
 
@@ -24,6 +27,9 @@ public:
 
     // Erases everything drawn and puts the cursor back at (0, 0).
     void Cls();
+
+    // The texts that stay on the surface, for screen readers.
+    const PageText &pageText() const { return m_pageText; }
 
     // The persistent image, for inspection.
     const QImage &persistentImage() const { return m_persistent; }
@@ -46,6 +52,7 @@ private:
     bool m_autoRedraw = false;
     QImage m_persistent;
     QImage m_transient; // drawn with AutoRedraw off: gone at the next repaint
+    PageText m_pageText;
 };
 
 #endif

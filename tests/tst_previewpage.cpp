@@ -422,6 +422,8 @@ void tst_PreviewPage::pageDateFormat_data()
     QTest::newRow("english, single-digit day") << QDate(2026, 3, 5) << "en_US" << "March 05, 2026";
     QTest::newRow("german, single-digit day") << QDate(2026, 3, 5) << "de_DE" << "März 05, 2026";
     QTest::newRow("english, last day of year") << QDate(1999, 12, 31) << "en_US" << "December 31, 1999";
+    QTest::newRow("german, last day of year") << QDate(1999, 12, 31) << "de_DE" << "Dezember 31, 1999";
+    QTest::newRow("french, month in lower case") << QDate(1999, 12, 31) << "fr_FR" << "décembre 31, 1999";
 }
 
 void tst_PreviewPage::pageDateFormat()

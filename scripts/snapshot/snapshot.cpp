@@ -1,12 +1,14 @@
 #include "applicantrecord.h"
 #include "form7.h"
 #include "formshell.h"
+#include "qttranslation.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -15,6 +17,7 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -62,7 +65,8 @@ void settle(int ms)
 // What the screen shows of the window, frame included.
 bool saveWindow(const QWidget &window, const QString &path)
 {
-    const QRect frame = window.frameGeometry();
+    // At a scale factor the frame can round out past the screen's edge.
+    const QRect frame = window.frameGeometry() & window.screen()->geometry();
     const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     return shot.save(path);
 }
@@ -73,6 +77,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QTranslator qtTranslator;
+    if (loadQtTranslation(qtTranslator, QLocale()))
+        QCoreApplication::installTranslator(&qtTranslator);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
     const QDir dir(out);

@@ -1,0 +1,248 @@
+#include "formdriver.h"
+#include "pageinputs.h"
+#include "previewpage.h"
+#include "printedpage.h"
+#include "recordingsurface.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRawFont>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace FormDriver;
+
+// Unusual text in the boxes: it must come through Preview, Edit and Print as
+// it was typed, without the toolkit reading anything into it.
+
+namespace {
+
+constexpr qsizetype LongLength = 100000;
+// Far above what the long text takes; only a runaway shows here.
+constexpr qint64 LongTextBudgetMs = 10000;
+
+QString longText()
+{
+    QString text;
+    text.reserve(LongLength);
+    while (text.size() < LongLength)
+        text += QStringLiteral("Long%1 ").arg(text.size(), 6, 10, QLatin1Char('0'));
+    text.truncate(LongLength);
+    return text;
+}
+
+// Plain entries in every box, so that Preview passes and every value has its
+// place on both pages (the spouse's birthday needs the spouse's names).
+void fillPlainEntries(const Form7 &window)
+{
+    const QStringList plain = QStringLiteral("Ann|B.|Cole|01/02|Dana|E.|Fox|03/04|9 Elm St|Tucson|AZ|85917|"
+                                             "555-0100|555-0199|ann@example.net|example.net/ann|Linux")
+                                  .split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < entryBoxes().size(); ++i)
+        enter(window, entryBoxes().at(i).name, plain.at(i));
+}
+
+// Text as a reader finds it on paper: composed, without the invisible
+// joiners, with each run of blanks made one.
+QString asRead(const QString &text)
+{
+    QString visible;
+    for (const QChar c : text.normalized(QString::NormalizationForm_C)) {
+        if (c.category() != QChar::Other_Format)
+            visible += c;
+    }
+    return visible.simplified();
+}
+
+// Whether the printer's face has a glyph for every visible character.
+bool printerFaceCarries(const QString &text)
+{
+    static const QRawFont face = QRawFont::fromFont(QFont(QStringLiteral("Times New Roman")));
+    const QList<uint> codePoints = asRead(text).toUcs4();
+    return std::all_of(codePoints.begin(), codePoints.end(),
+                       [](uint c) { return face.supportsCharacter(c); });
+}
+
+// How many of the drawn texts hold value.
+qsizetype drawnWith(const RecordingSurface &surface, const QString &value)
+{
+    return std::count_if(surface.texts.begin(), surface.texts.end(),
+                         [&](const RecordingSurface::Text &t) { return t.text.contains(value); });
+}
+
+} // namespace
+
+class tst_BadInput : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void comesThroughAsTyped_data();
+    void comesThroughAsTyped();
+    void listBoxKeepsWhatIsTyped_data();
+    void listBoxKeepsWhatIsTyped();
+
+private:
+    QTemporaryDir m_dir;
+    int m_pdfs = 0;
+};
+
+void tst_BadInput::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QFAIL("pdftotext is missing (Debian package poppler-utils)");
+}
+
+void tst_BadInput::comesThroughAsTyped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("box"); // empty: every box at once
+
+    const QList<QPair<const char *, QString>> texts = {
+        {"100,000 characters", longText()},
+        {"accented Latin", QStringLiteral("Zoë Ångström-Núñez")},
+        {"Greek", QStringLiteral("Αλέξανδρος Πάππας")},
+        {"CJK", QStringLiteral("山田太郎 東京都")},
+        {"emoji beyond the basic plane", QStringLiteral("😀 👨\u200D👩\u200D👧 𝄞")},
+        {"Arabic", QStringLiteral("محمد عبد الله")},
+        {"Hebrew", QStringLiteral("דוד כהן")},
+        {"combining marks", QStringLiteral("Jose\u0301 Zoe\u0308")},
+        {"zero-width joiners", QStringLiteral("Ann\u200DLee\u200CSon")},
+        {"ampersand", QStringLiteral("&")},
+        {"double ampersand", QStringLiteral("&&")},
+        {"markup", QStringLiteral("<b>bold</b>")},
+        {"placeholders", QStringLiteral("%1 %2")},
+        {"tab", QStringLiteral("Tab\there")},
+        {"leading and trailing blanks", QStringLiteral("  Ann Lee  ")},
+    };
+    for (const auto &[what, text] : texts) {
+        for (const EntryBox &box : entryBoxes())
+            QTest::addRow("%s in %s", what, box.role) << text << box.name;
+        QTest::addRow("%s in every box", what) << text << QString();
+    }
+}
+
+void tst_BadInput::comesThroughAsTyped()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, box);
+
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.Form_Load();
+    window.show();
+    fillPlainEntries(window);
+    QList<EntryBox> typedIn;
+    for (const EntryBox &entry : entryBoxes()) {
+        if (box.isEmpty() || entry.name == box)
+            typedIn << entry;
+    }
+    for (const EntryBox &entry : std::as_const(typedIn))
+        enter(window, entry.name, text);
+    if (box.isEmpty())
+        enter(window, QStringLiteral("Text14"), text);
+    QStringList entered;
+    for (const EntryBox &entry : entryBoxes())
+        entered << entryText(window, entry.name);
+    for (const EntryBox &entry : std::as_const(typedIn))
+        QCOMPARE(entryText(window, entry.name), text);
+
+    QElapsedTimer timer;
+    timer.start();
+    click(window, "Command1");
+    const qint64 previewMs = timer.elapsed();
+    QCOMPARE(shell.warnings.size(), 0);
+    for (qsizetype i = 0; i < entryBoxes().size(); ++i)
+        QCOMPARE(record.*entryBoxes().at(i).field, entered.at(i));
+
+    // The pages draw each value as one text, or inside the joined city line.
+    PageInputs in;
+    in.record = record;
+    in.memberBirthday = entryText(window, QStringLiteral("Text16"));
+    in.spouseBirthday = entryText(window, QStringLiteral("Text17"));
+    in.date = QStringLiteral("March 05, 2026");
+    qsizetype items = 0;
+    bool inCityLine = false;
+    for (const EntryBox &entry : std::as_const(typedIn)) {
+        if (entry.name == QLatin1String("Text8") || entry.name == QLatin1String("Text9")
+            || entry.name == QLatin1String("Text10"))
+            inCityLine = true;
+        else
+            ++items;
+    }
+    items += inCityLine ? 1 : 0;
+    RecordingSurface preview;
+    PreviewPage::compose(preview, in);
+    QCOMPARE(drawnWith(preview, text), items);
+    RecordingSurface printed;
+    PrintedPage::compose(printed, in, QImage(), QImage());
+    QCOMPARE(drawnWith(printed, text), items);
+
+    click(window, "Command4");
+    for (qsizetype i = 0; i < entryBoxes().size(); ++i)
+        QCOMPARE(entryText(window, entryBoxes().at(i).name), entered.at(i));
+
+    click(window, "Command1");
+    const QString pdf = m_dir.filePath(QStringLiteral("page-%1.pdf").arg(++m_pdfs));
+    printTo(shell, pdf);
+    timer.restart();
+    click(window, "Command3");
+    const qint64 printMs = timer.elapsed();
+    QCOMPARE(shell.warnings.size(), 0);
+    QCOMPARE(shell.endCalls, 1);
+    QVERIFY(QFileInfo(pdf).size() > 0);
+
+    if (text.size() == LongLength) {
+        qInfo("%lld characters in %lld box(es): Preview %lld ms, Print %lld ms", LongLength, typedIn.size(),
+              previewMs, printMs);
+        QVERIFY2(previewMs < LongTextBudgetMs && printMs < LongTextBudgetMs, "the long text took far too long");
+    }
+
+    if (!printerFaceCarries(text))
+        return;
+    const QString read = asRead(pdfText(pdf));
+    // A long value runs off the paper; its start is on it.
+    if (text.size() == LongLength)
+        QVERIFY2(read.contains(asRead(text.left(20))), qPrintable(read.left(2000)));
+    else
+        QCOMPARE(read.count(asRead(text)), typedIn.size());
+}
+
+// Typed keys that begin an entry of the list are not completed to it.
+void tst_BadInput::listBoxKeepsWhatIsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("digit beginning \"98 SE\"") << QStringLiteral("9");
+    QTest::newRow("lower case beginning \"ME\"") << QStringLiteral("m");
+    QTest::newRow("lower case beginning \"XP\"") << QStringLiteral("x");
+}
+
+void tst_BadInput::listBoxKeepsWhatIsTyped()
+{
+    QFETCH(QString, typed);
+
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    fillPlainEntries(window);
+    enter(window, QStringLiteral("Combo1"), QString());
+    QLineEdit *line = lineEdit(window, QStringLiteral("Combo1"));
+    line->setFocus();
+    QTest::keyClicks(line, typed);
+    QCOMPARE(entryText(window, QStringLiteral("Combo1")), typed);
+
+    click(window, "Command1");
+    QCOMPARE(record.PrimaryOS, typed);
+    click(window, "Command4");
+    QCOMPARE(entryText(window, QStringLiteral("Combo1")), typed);
+}
+
+QTEST_MAIN(tst_BadInput)
+#include "tst_badinput.moc"
