@@ -5,17 +5,45 @@
 #include "fakeshell.h"
 #include "form7.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
+#include <QImage>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 
-// What the robustness tests share: the boxes an applicant types in, entering
-// text as a paste would, and reading a printed PDF back.
+// What the tests of the window share: a shown window on a desktop that shows
+// nothing, the boxes an applicant types in, entering text as a paste would,
+// what the form shows, and reading a printed PDF back.
 namespace FormDriver {
 
 inline const QString Title = QStringLiteral("TFCC Application");
+
+// A window with the record it keeps, already shown; take it apart with
+// auto &[shell, record, window] = session.
+struct Session
+{
+    enum Start { ShowOnly, LoadAndShow };
+
+    explicit Session(Start start)
+    {
+        if (start == LoadAndShow)
+            window.Form_Load();
+        window.show();
+    }
+
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window{shell, record};
+};
+
+// A length the form is designed in, in pixels of the window's screen.
+inline int px(const QWidget *widget, int twips)
+{
+    return qRound(twips * widget->logicalDpiX() / 1440.0);
+}
 
 template<typename T = QWidget>
 T *control(const Form7 &window, const QString &name)
@@ -24,6 +52,34 @@ T *control(const Form7 &window, const QString &name)
     if (!widget)
         qFatal("Form7 has no control %s", qPrintable(name));
     return widget;
+}
+
+// Every box that takes text: the numbered text boxes and the combo box.
+inline QStringList typedBoxes()
+{
+    QStringList names;
+    for (int i = 1; i <= 17; ++i)
+        names << QStringLiteral("Text%1").arg(i);
+    return names << QStringLiteral("Combo1");
+}
+
+// The controls the page view hides.
+inline QStringList inputViewOnly()
+{
+    QStringList names;
+    for (int i = 1; i <= 15; ++i)
+        names << QStringLiteral("Label%1").arg(i);
+    names << typedBoxes();
+    return names << QStringLiteral("Check1") << QStringLiteral("Check2") << QStringLiteral("Option1")
+                 << QStringLiteral("Option2") << QStringLiteral("Frame2") << QStringLiteral("Command1")
+                 << QStringLiteral("Command2");
+}
+
+// The controls the page view shows.
+inline QStringList pageViewControls()
+{
+    return {QStringLiteral("Picture1"), QStringLiteral("Picture2"), QStringLiteral("Command3"),
+            QStringLiteral("Command4"), QStringLiteral("Command5"), QStringLiteral("Label17")};
 }
 
 // A box the applicant types in, and the field Preview keeps it in.
@@ -58,6 +114,11 @@ inline const QList<EntryBox> &entryBoxes()
     return boxes;
 }
 
+inline QLineEdit *box(const Form7 &window, int number)
+{
+    return control<QLineEdit>(window, QStringLiteral("Text%1").arg(number));
+}
+
 inline QLineEdit *lineEdit(const Form7 &window, const QString &name)
 {
     if (auto *combo = qobject_cast<QComboBox *>(control(window, name)))
@@ -84,6 +145,82 @@ inline void enter(const Form7 &window, const QString &name, const QString &text)
 inline void click(const Form7 &window, const char *button)
 {
     control<QPushButton>(window, QString::fromLatin1(button))->click();
+}
+
+// The input view's background.
+inline const QColor PaleCyan(240, 255, 255);
+
+// What the window shows right of the instruction line, where no control lies.
+inline QColor colorWhereNoControlLies(QWidget &window)
+{
+    const QImage shot = window.grab().toImage();
+    const QPoint empty(px(&window, 6300), px(&window, 120));
+    return QColor(shot.pixel(empty * shot.devicePixelRatio()));
+}
+
+// A field of the record by its name.
+inline QString field(const ApplicantRecord &record, const QString &name)
+{
+    static const QHash<QString, QString ApplicantRecord::*> fields = {
+        {QStringLiteral("FirstName"), &ApplicantRecord::FirstName},
+        {QStringLiteral("MiddleInitial"), &ApplicantRecord::MiddleInitial},
+        {QStringLiteral("LastName"), &ApplicantRecord::LastName},
+        {QStringLiteral("SpouseFirstName"), &ApplicantRecord::SpouseFirstName},
+        {QStringLiteral("SpouseMiddleInitial"), &ApplicantRecord::SpouseMiddleInitial},
+        {QStringLiteral("SpouseLastName"), &ApplicantRecord::SpouseLastName},
+        {QStringLiteral("Street"), &ApplicantRecord::Street},
+        {QStringLiteral("City"), &ApplicantRecord::City},
+        {QStringLiteral("State"), &ApplicantRecord::State},
+        {QStringLiteral("Zip"), &ApplicantRecord::Zip},
+        {QStringLiteral("EMail"), &ApplicantRecord::EMail},
+        {QStringLiteral("DayPhone"), &ApplicantRecord::DayPhone},
+        {QStringLiteral("EveningPhone"), &ApplicantRecord::EveningPhone},
+        {QStringLiteral("MembershipType"), &ApplicantRecord::MembershipType},
+        {QStringLiteral("Birthday"), &ApplicantRecord::Birthday},
+        {QStringLiteral("SpouseBirthday"), &ApplicantRecord::SpouseBirthday},
+        {QStringLiteral("WebPage"), &ApplicantRecord::WebPage},
+        {QStringLiteral("PrimaryOS"), &ApplicantRecord::PrimaryOS},
+    };
+    const auto member = fields.value(name);
+    if (!member)
+        qFatal("ApplicantRecord has no field %s", qPrintable(name));
+    return record.*member;
+}
+
+// Every named control's visibility and what it holds: a box's text, a check
+// box's state, whether any other button is checked.
+inline QStringList formState(const Form7 &window)
+{
+    QStringList state;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        QString entry = name + (widget->isVisible() ? QStringLiteral("=shown") : QStringLiteral("=hidden"));
+        if (auto *line = qobject_cast<QLineEdit *>(widget))
+            entry += QLatin1Char('|') + line->text();
+        if (auto *choice = qobject_cast<QComboBox *>(widget))
+            entry += QLatin1Char('|') + choice->currentText();
+        if (auto *check = qobject_cast<QCheckBox *>(widget))
+            entry += QLatin1Char('|') + QString::number(check->checkState());
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            entry += QLatin1Char('|') + QString::number(button->isChecked());
+        state << entry;
+    }
+    state.sort();
+    return state;
+}
+
+// Where the first pixel differs from color, or an empty text.
+inline QString firstOtherPixel(const QImage &image, const QColor &color)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != color)
+                return QStringLiteral("(%1, %2) is %3").arg(x).arg(y).arg(image.pixelColor(x, y).name());
+        }
+    }
+    return QString();
 }
 
 // The print dialog chooses a PDF file.

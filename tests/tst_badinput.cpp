@@ -130,11 +130,8 @@ void tst_BadInput::comesThroughAsTyped()
     QFETCH(QString, text);
     QFETCH(QString, box);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     fillPlainEntries(window);
     QList<EntryBox> typedIn;
     for (const EntryBox &entry : entryBoxes()) {
@@ -226,10 +223,8 @@ void tst_BadInput::listBoxKeepsWhatIsTyped()
 {
     QFETCH(QString, typed);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     fillPlainEntries(window);
     enter(window, QStringLiteral("Combo1"), QString());

@@ -1,6 +1,4 @@
-#include "applicantrecord.h"
-#include "fakeshell.h"
-#include "form7.h"
+#include "formdriver.h"
 #include "printersurface.h"
 
 #include <QCheckBox>
@@ -22,9 +20,12 @@
 // starts (cupsd_start) takes the page on its default queue and keeps each job
 // as a file, which poppler's tools read back.
 
+using FormDriver::control;
+using FormDriver::Session;
+using FormDriver::Title;
+
 namespace {
 
-const QString Title = QStringLiteral("TFCC Application");
 const QString Queue = QStringLiteral("tfcc-test");
 constexpr int JobTimeoutMs = 20000;
 // How long a job that should not come is given to turn up all the same.
@@ -65,15 +66,6 @@ Entries fullEntries()
     e.publish = true;
     e.sendEmail = false;
     return e;
-}
-
-template<typename T>
-T *control(Form7 &window, const char *name)
-{
-    T *widget = window.findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("Form7 has no control %s", name);
-    return widget;
 }
 
 void fillIn(Form7 &window, const Entries &e)
@@ -338,7 +330,8 @@ void tst_CupsPrint::printsTheApplication()
 {
     QFETCH(Entries, entries);
 
-    FakeShell shell;
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     shell.acceptPrint = true;
     QString dialogPrinter;
     QPrinter::OutputFormat dialogFormat = QPrinter::PdfFormat;
@@ -346,10 +339,6 @@ void tst_CupsPrint::printsTheApplication()
         dialogPrinter = printer.printerName();
         dialogFormat = printer.outputFormat();
     };
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillIn(window, entries);
     click(window, "Command1");
@@ -403,11 +392,8 @@ void tst_CupsPrint::printsTheApplication()
 
 void tst_CupsPrint::cancelledDialogPrintsNothing()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillIn(window, fullEntries());
     click(window, "Command1");
@@ -440,12 +426,9 @@ void tst_CupsPrint::refusedPrintKeepsThePageView()
     QFETCH(QString, fault);
     QFETCH(QString, repair);
 
-    FakeShell shell;
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     shell.acceptPrint = true;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillIn(window, fullEntries());
     click(window, "Command1");

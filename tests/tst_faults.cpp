@@ -98,11 +98,8 @@ void tst_Faults::unwritableFile()
 {
     QFETCH(QString, path);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(previewPlainApplication(window));
     const QStringList pageView = controlsInPlace(window);
@@ -146,11 +143,8 @@ void tst_Faults::pageOutlastsWindowChanges()
 {
     QFETCH(QString, change);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(previewPlainApplication(window));
     const QSize maximized = window.size();

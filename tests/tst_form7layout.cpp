@@ -1,6 +1,4 @@
-#include "applicantrecord.h"
-#include "fakeshell.h"
-#include "form7.h"
+#include "formdriver.h"
 #include "windowsurface.h"
 
 #include <QApplication>
@@ -13,14 +11,13 @@
 #include <QRadioButton>
 #include <QTest>
 
+using FormDriver::colorWhereNoControlLies;
+using FormDriver::PaleCyan;
+using FormDriver::px;
+using FormDriver::Session;
+
 namespace {
 
-const QColor PaleCyan(240, 255, 255);
-
-int px(const QWidget *widget, int twips)
-{
-    return qRound(twips * widget->logicalDpiX() / 1440.0);
-}
 
 QRect pxRect(const QWidget *widget, int left, int top, int width, int height)
 {
@@ -76,13 +73,6 @@ QString kindOf(QWidget *widget)
         return QStringLiteral("combo box");
     return QString::fromLatin1(widget->metaObject()->className());
 }
-
-const QStringList TextBoxes = {
-    QStringLiteral("Text1"),  QStringLiteral("Text2"),  QStringLiteral("Text3"),  QStringLiteral("Text4"),
-    QStringLiteral("Text5"),  QStringLiteral("Text6"),  QStringLiteral("Text7"),  QStringLiteral("Text8"),
-    QStringLiteral("Text9"),  QStringLiteral("Text10"), QStringLiteral("Text11"), QStringLiteral("Text12"),
-    QStringLiteral("Text13"), QStringLiteral("Text14"), QStringLiteral("Text15"), QStringLiteral("Text16"),
-    QStringLiteral("Text17")};
 
 } // namespace
 
@@ -201,10 +191,8 @@ void tst_Form7Layout::controls()
     QFETCH(bool, visible);
     QFETCH(QString, container);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QWidget *widget = control(window, QString::fromLatin1(QTest::currentDataTag()));
@@ -222,10 +210,8 @@ void tst_Form7Layout::controls()
 
 void tst_Form7Layout::window()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QCOMPARE(window.windowTitle(), QStringLiteral("TFCC Application"));
@@ -243,18 +229,14 @@ void tst_Form7Layout::window()
     QVERIFY(!window.font().italic());
 
     QCOMPARE(window.surface()->BackColor(), PaleCyan);
-    // A spot right of the instruction line, where no control lies.
-    const QImage shot = window.grab().toImage();
-    const QPoint empty(px(&window, 6300), px(&window, 120));
-    QCOMPARE(QColor(shot.pixel(empty * shot.devicePixelRatio())), PaleCyan);
+    QCOMPARE(colorWhereNoControlLies(window), PaleCyan);
 }
 
 void tst_Form7Layout::textBoxesHaveNoLengthLimit_data()
 {
     QTest::addColumn<QString>("name");
-    for (const QString &name : TextBoxes)
+    for (const QString &name : FormDriver::typedBoxes())
         QTest::newRow(qPrintable(name)) << name;
-    QTest::newRow("Combo1") << QStringLiteral("Combo1");
 }
 
 void tst_Form7Layout::textBoxesHaveNoLengthLimit()
@@ -280,11 +262,8 @@ void tst_Form7Layout::textBoxesHaveNoLengthLimit()
 
 void tst_Form7Layout::instructionAfterLoad()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     QCOMPARE(control<QLineEdit>(window, QStringLiteral("Text14"))->text(),
              QStringLiteral("Fill out this form to print an application for membership in TFCC."));
     QVERIFY(control(window, QStringLiteral("Text14"))->isVisible());
@@ -312,10 +291,8 @@ void tst_Form7Layout::comboBox()
 
 void tst_Form7Layout::typedComboTextNotInList()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto *combo = control<QComboBox>(window, QStringLiteral("Combo1"));
     combo->setFocus();
@@ -383,10 +360,8 @@ void tst_Form7Layout::labelsLieBeneathOtherControls()
 
 void tst_Form7Layout::bannerCoversBirthdayLabel()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QWidget *label = control(window, QStringLiteral("Label17"));
@@ -401,10 +376,8 @@ void tst_Form7Layout::bannerCoversBirthdayLabel()
 
 void tst_Form7Layout::pageButtonsOutOfSight()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     for (const char *name : {"Command3", "Command4", "Command5"}) {
@@ -419,10 +392,8 @@ void tst_Form7Layout::pageButtonsOutOfSight()
 
 void tst_Form7Layout::noDefaultButton()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
     for (QPushButton *button : window.findChildren<QPushButton *>()) {
@@ -455,11 +426,8 @@ void tst_Form7Layout::tabOrder()
     QFETCH(bool, chooseNew);
     QFETCH(QString, optionStop);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(designName(window, QApplication::focusWidget()), QStringLiteral("Text1"));
     if (chooseNew) {

@@ -1,6 +1,4 @@
-#include "applicantrecord.h"
-#include "fakeshell.h"
-#include "form7.h"
+#include "formdriver.h"
 #include "windowsurface.h"
 
 #include <QCheckBox>
@@ -13,51 +11,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace FormDriver;
+
 namespace {
 
 const QColor White(255, 255, 255);
-
-template<typename T = QWidget>
-T *control(const Form7 &window, const QString &name)
-{
-    T *widget = window.findChild<T *>(name);
-    if (!widget)
-        qFatal("no control %s", qPrintable(name));
-    return widget;
-}
-
-QLineEdit *box(const Form7 &window, int number)
-{
-    return control<QLineEdit>(window, QStringLiteral("Text%1").arg(number));
-}
-
-QString field(const ApplicantRecord &record, const QString &name)
-{
-    static const QHash<QString, QString ApplicantRecord::*> fields = {
-        {QStringLiteral("FirstName"), &ApplicantRecord::FirstName},
-        {QStringLiteral("MiddleInitial"), &ApplicantRecord::MiddleInitial},
-        {QStringLiteral("LastName"), &ApplicantRecord::LastName},
-        {QStringLiteral("SpouseFirstName"), &ApplicantRecord::SpouseFirstName},
-        {QStringLiteral("SpouseMiddleInitial"), &ApplicantRecord::SpouseMiddleInitial},
-        {QStringLiteral("SpouseLastName"), &ApplicantRecord::SpouseLastName},
-        {QStringLiteral("Street"), &ApplicantRecord::Street},
-        {QStringLiteral("City"), &ApplicantRecord::City},
-        {QStringLiteral("State"), &ApplicantRecord::State},
-        {QStringLiteral("Zip"), &ApplicantRecord::Zip},
-        {QStringLiteral("EMail"), &ApplicantRecord::EMail},
-        {QStringLiteral("DayPhone"), &ApplicantRecord::DayPhone},
-        {QStringLiteral("EveningPhone"), &ApplicantRecord::EveningPhone},
-        {QStringLiteral("MembershipType"), &ApplicantRecord::MembershipType},
-        {QStringLiteral("Birthday"), &ApplicantRecord::Birthday},
-        {QStringLiteral("SpouseBirthday"), &ApplicantRecord::SpouseBirthday},
-        {QStringLiteral("WebPage"), &ApplicantRecord::WebPage},
-        {QStringLiteral("PrimaryOS"), &ApplicantRecord::PrimaryOS},
-    };
-    const auto member = fields.value(name);
-    if (!member)
-        qFatal("no field %s", qPrintable(name));
-    return record.*member;
-}
 
 // Each box gets a text of its own, so a mixed-up copy shows.
 void fillEveryBox(Form7 &window)
@@ -71,21 +29,8 @@ void fillEveryBox(Form7 &window)
 struct Snapshot
 {
     explicit Snapshot(const Form7 &window)
+        : controls(formState(window))
     {
-        for (QWidget *widget : window.findChildren<QWidget *>()) {
-            const QString name = widget->objectName();
-            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
-                continue;
-            QString state = widget->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden");
-            if (auto *line = qobject_cast<QLineEdit *>(widget))
-                state += QLatin1Char('|') + line->text();
-            if (auto *combo = qobject_cast<QComboBox *>(widget))
-                state += QLatin1Char('|') + combo->currentText();
-            if (auto *button = qobject_cast<QAbstractButton *>(widget))
-                state += QLatin1Char('|') + QString::number(button->isChecked());
-            controls << name + QLatin1Char('=') + state;
-        }
-        controls.sort();
         windowState = window.windowState();
         size = window.size();
         backColor = window.surface()->BackColor();
@@ -98,17 +43,6 @@ struct Snapshot
     QColor backColor;
     QImage image;
 };
-
-bool hasInk(const QImage &image, const QColor &background)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) != background)
-                return true;
-        }
-    }
-    return false;
-}
 
 } // namespace
 
@@ -157,11 +91,8 @@ void tst_Preview::checks()
     QFETCH(QString, street);
     QFETCH(QString, message);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     box(window, 1)->setText(name);
     box(window, 7)->setText(street);
 
@@ -176,7 +107,7 @@ void tst_Preview::checks()
         QVERIFY(control(window, QStringLiteral("Picture1"))->isVisible());
     } else {
         QCOMPARE(shell.warnings.size(), 1);
-        QCOMPARE(shell.warnings.first().title, QStringLiteral("TFCC Application"));
+        QCOMPARE(shell.warnings.first().title, Title);
         QCOMPARE(shell.warnings.first().text, message);
         QCOMPARE(record, ApplicantRecord());
         QVERIFY(!control(window, QStringLiteral("Picture1"))->isVisible());
@@ -203,10 +134,8 @@ void tst_Preview::sampleShortcutIsExact()
     QFETCH(QString, street);
     QFETCH(bool, sample);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     box(window, 1)->setText(name);
     box(window, 7)->setText(street);
     box(window, 8)->setText(QStringLiteral("Tucson"));
@@ -244,11 +173,8 @@ void tst_Preview::failedCheckChangesNothing()
     QFETCH(bool, previewedBefore);
     QFETCH(int, emptied);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillEveryBox(window);
     if (previewedBefore) {
@@ -306,10 +232,8 @@ void tst_Preview::copiesEveryBox()
     QFETCH(QString, field);
     QFETCH(QString, expected);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     fillEveryBox(window);
     auto *combo = control<QComboBox>(window, QStringLiteral("Combo1"));
@@ -319,7 +243,7 @@ void tst_Preview::copiesEveryBox()
     window.Command1_Click();
 
     QVERIFY(shell.warnings.isEmpty());
-    QCOMPARE(::field(record, field), expected);
+    QCOMPARE(FormDriver::field(record, field), expected);
 }
 
 void tst_Preview::primaryOsIsTheComboText_data()
@@ -341,10 +265,8 @@ void tst_Preview::primaryOsIsTheComboText()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     box(window, 1)->setText(QStringLiteral("Ann"));
     box(window, 7)->setText(QStringLiteral("9 Elm"));
@@ -405,10 +327,8 @@ void tst_Preview::membershipType()
 
 void tst_Preview::sampleRecord()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     fillEveryBox(window);
     window.Command1_Click();
     window.Command4_Click();
@@ -446,34 +366,23 @@ void tst_Preview::sampleRecord()
 
 void tst_Preview::pageView()
 {
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.show();
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillEveryBox(window);
 
     window.Command1_Click();
 
     QVERIFY(shell.warnings.isEmpty());
-    QStringList hidden;
-    for (int i = 1; i <= 15; ++i)
-        hidden << QStringLiteral("Label%1").arg(i);
-    for (int i = 1; i <= 17; ++i)
-        hidden << QStringLiteral("Text%1").arg(i);
-    hidden << QStringLiteral("Check1") << QStringLiteral("Check2") << QStringLiteral("Combo1")
-           << QStringLiteral("Command1") << QStringLiteral("Command2") << QStringLiteral("Option1")
-           << QStringLiteral("Option2") << QStringLiteral("Frame2");
-    for (const QString &name : hidden)
+    for (const QString &name : inputViewOnly())
         QVERIFY2(control(window, name)->isHidden(), qPrintable(name));
-    for (const char *name : {"Picture1", "Picture2", "Command3", "Command4", "Command5", "Label17"})
-        QVERIFY2(control(window, QString::fromLatin1(name))->isVisible(), name);
+    for (const QString &name : pageViewControls())
+        QVERIFY2(control(window, name)->isVisible(), qPrintable(name));
 
     QVERIFY(window.windowState() & Qt::WindowMaximized);
     QCOMPARE(window.surface()->BackColor(), White);
     QVERIFY(window.surface()->AutoRedraw());
-    QVERIFY(hasInk(window.surface()->persistentImage(), White));
+    QVERIFY(!firstOtherPixel(window.surface()->persistentImage(), White).isEmpty());
     // The page buttons come into sight once the window has grown.
     for (const char *name : {"Command3", "Command4", "Command5"})
         QTRY_VERIFY2(window.rect().contains(control(window, QString::fromLatin1(name))->geometry()), name);
@@ -494,10 +403,8 @@ void tst_Preview::cancel()
 {
     QFETCH(QString, how);
 
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.show();
+    Session session(Session::ShowOnly);
+    auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillEveryBox(window);
     if (how == QLatin1String("Command5") || how.startsWith(QLatin1String("preview")))

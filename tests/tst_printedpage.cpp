@@ -1,42 +1,12 @@
-#include "pageinputs.h"
+#include "pagetestdata.h"
 #include "printedpage.h"
-#include "recordingsurface.h"
 
 #include <QImage>
 #include <QTest>
 
-namespace {
+using namespace PageTestData;
 
-PageInputs sampleInputs()
-{
-    PageInputs in;
-    ApplicantRecord &r = in.record;
-    r.FirstName = QStringLiteral("John");
-    r.MiddleInitial = QStringLiteral("Q");
-    r.LastName = QStringLiteral("Public");
-    r.SpouseFirstName = QStringLiteral("Jane");
-    r.SpouseMiddleInitial = QStringLiteral("R");
-    r.SpouseLastName = QStringLiteral("Public");
-    r.Street = QStringLiteral("12 Mesquite Rd");
-    r.City = QStringLiteral("Copper Wash City");
-    r.State = QStringLiteral("AZ");
-    r.Zip = QStringLiteral("85917");
-    r.EMail = QStringLiteral("jqp@example.com");
-    r.DayPhone = QStringLiteral("555-0100");
-    r.EveningPhone = QStringLiteral("555-0199");
-    r.MembershipType = QStringLiteral("New");
-    r.WebPage = QStringLiteral("www.example.com");
-    r.PrimaryOS = QStringLiteral("Linux");
-    // The page must take the birthdays from the boxes, not from the record.
-    r.Birthday = QStringLiteral("record birthday");
-    r.SpouseBirthday = QStringLiteral("record spouse birthday");
-    in.memberBirthday = QStringLiteral("01/02/1960");
-    in.spouseBirthday = QStringLiteral("03/04/1962");
-    in.publishPermission = 1;
-    in.emailPermission = 1;
-    in.date = QStringLiteral("March 05, 2026");
-    return in;
-}
+namespace {
 
 // Starts from a printer font and colour that the page must not keep.
 struct Page
@@ -48,33 +18,15 @@ struct Page
                              QImage(549, 49, QImage::Format_RGB32));
     }
 
-    // What was drawn on the line at y from fromX on, as "x|text".
     QStringList placed(double y, double fromX = 0, double toX = 1e9) const
     {
-        QStringList result;
-        for (const RecordingSurface::Text &t : surface.texts) {
-            if (t.y == y && t.x >= fromX && t.x < toX)
-                result << QStringLiteral("%1|%2").arg(t.x).arg(t.text);
-        }
-        return result;
+        return PageTestData::placed(surface, y, fromX, toX);
     }
 
     RecordingSurface surface{QStringLiteral("Courier"), 9, false, false};
 };
 
-struct Expected
-{
-    const char *name;
-    QString text;
-    double x;
-    double y;
-    double size;
-    bool bold;
-    bool italic;
-};
-
-// The sample page as the recording metrics lay it out: a character is
-// size * 10 twips wide, a zone 14 characters, a line size * 25 twips high.
+// The sample page as the recording metrics lay it out.
 const QList<Expected> &expectedPage()
 {
     static const QList<Expected> page = {
@@ -193,27 +145,13 @@ private Q_SLOTS:
 
 void tst_PrintedPage::layout_data()
 {
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < expectedPage().size(); ++i)
-        QTest::newRow(expectedPage().at(i).name) << i;
+    addLayoutRows(expectedPage());
 }
 
 void tst_PrintedPage::layout()
 {
     QFETCH(int, index);
-    const Expected &expected = expectedPage().at(index);
-    const Page page(sampleInputs());
-
-    QVERIFY(index < page.surface.texts.size());
-    const RecordingSurface::Text &drawn = page.surface.texts.at(index);
-    QCOMPARE(drawn.text, expected.text);
-    QCOMPARE(drawn.x, expected.x);
-    QCOMPARE(drawn.y, expected.y);
-    QCOMPARE(drawn.fontSize, expected.size);
-    QCOMPARE(drawn.bold, expected.bold);
-    QCOMPARE(drawn.italic, expected.italic);
-    QCOMPARE(drawn.fontName, QStringLiteral("Times New Roman"));
-    QCOMPARE(drawn.color, QColor(Qt::black));
+    compareDrawn(Page(sampleInputs()).surface, expectedPage().at(index), index);
 }
 
 // The caller ends the document, so the page itself must leave it open.
@@ -244,16 +182,7 @@ void tst_PrintedPage::pictures()
 
 void tst_PrintedPage::permissionWords_data()
 {
-    QTest::addColumn<int>("publish");
-    QTest::addColumn<int>("email");
-    QTest::addColumn<QString>("publishWord");
-    QTest::addColumn<QString>("emailWord");
-
-    QTest::newRow("publish unchecked, e-mail checked") << 0 << 1 << "may NOT " << "MAY ";
-    QTest::newRow("publish checked, e-mail unchecked") << 1 << 0 << "MAY " << "may NOT ";
-    QTest::newRow("both unchecked") << 0 << 0 << "may NOT " << "may NOT ";
-    QTest::newRow("both greyed") << 2 << 2 << "MAY " << "MAY ";
-    QTest::newRow("publish greyed, e-mail unchecked") << 2 << 0 << "MAY " << "may NOT ";
+    addPermissionWordRows();
 }
 
 void tst_PrintedPage::permissionWords()
@@ -265,142 +194,67 @@ void tst_PrintedPage::permissionWords()
     PageInputs in = sampleInputs();
     in.publishPermission = publish;
     in.emailPermission = email;
-    const Page page(in);
 
-    const double publishEnd = 2160 + publishWord.size() * 120;
-    QCOMPARE(page.placed(4800), QStringList({"1680|You ", "2160|" + publishWord,
-                                            QString::number(publishEnd) +
-                                                "|print my name, phone, and e-mail address in the Club Address Book."}));
-    const double emailEnd = 2160 + emailWord.size() * 120;
-    QCOMPARE(page.placed(5100),
-             QStringList({"1680|You ", "2160|" + emailWord,
-                          QString::number(emailEnd) + "|send me e-mail from Club officers and Committees."}));
-
-    for (const RecordingSurface::Text &t : page.surface.texts) {
-        if (t.y == 4800 || t.y == 5100) {
-            QVERIFY(t.bold);
-            QCOMPARE(t.italic, t.x == 2160);
-        }
-    }
+    comparePermissionLines(Page(in).surface, 1680, 2160, 120, 4800, 5100, publishWord, emailWord);
 }
 
 void tst_PrintedPage::membershipType_data()
 {
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("new") << "New" << QStringList({"10080|[", "10200|New", "10560|]"});
-    QTest::newRow("renewal") << "Renewal" << QStringList({"10080|[", "10200|Renewal", "11040|]"});
+    addMembershipTypeRows(10080, 120);
 }
 
 void tst_PrintedPage::membershipType()
 {
-    QFETCH(QString, type);
+    QFETCH(PageInputs, inputs);
     QFETCH(QStringList, expected);
-    PageInputs in = sampleInputs();
-    in.record.MembershipType = type;
-    const Page page(in);
 
-    QCOMPARE(page.placed(2400, 8760), expected);
+    QCOMPARE(Page(inputs).placed(2400, 8760), expected);
 }
 
 void tst_PrintedPage::nameLine_data()
 {
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("middle");
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("all three names") << "John" << "Q" << "Public"
-                                     << QStringList({"3000|John", "3480| ", "3600|Q", "3720| ", "3840|Public"});
-    // Two blanks between first and last name.
-    QTest::newRow("middle initial empty")
-        << "John" << "" << "Public" << QStringList({"3000|John", "3480| ", "3600| ", "3720|Public"});
+    addNameLineRows(3000, 120);
 }
 
 void tst_PrintedPage::nameLine()
 {
-    QFETCH(QString, first);
-    QFETCH(QString, middle);
-    QFETCH(QString, last);
+    QFETCH(PageInputs, inputs);
     QFETCH(QStringList, expected);
-    PageInputs in = sampleInputs();
-    in.record.FirstName = first;
-    in.record.MiddleInitial = middle;
-    in.record.LastName = last;
-    const Page page(in);
 
-    QCOMPARE(page.placed(3000, 3000, 5500), expected);
+    QCOMPARE(Page(inputs).placed(3000, 3000, 5500), expected);
 }
 
 void tst_PrintedPage::cityLine_data()
 {
-    QTest::addColumn<QString>("city");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("zip");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("all parts") << "Copper Wash City" << "AZ" << "85917" << "Copper Wash City, AZ 85917";
-    QTest::newRow("city, state and zip empty") << "" << "" << "" << ",  ";
+    addCityLineRows(3000);
 }
 
 void tst_PrintedPage::cityLine()
 {
-    QFETCH(QString, city);
-    QFETCH(QString, state);
-    QFETCH(QString, zip);
-    QFETCH(QString, expected);
-    PageInputs in = sampleInputs();
-    in.record.City = city;
-    in.record.State = state;
-    in.record.Zip = zip;
-    const Page page(in);
+    QFETCH(PageInputs, inputs);
+    QFETCH(QStringList, expected);
 
-    QCOMPARE(page.placed(3900, 3000), QStringList({"3000|" + expected}));
+    QCOMPARE(Page(inputs).placed(3900, 3000), expected);
 }
 
 void tst_PrintedPage::spouseBirthday_data()
 {
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("middle");
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<QString>("birthdayBox");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList withBirthday({"5500|Birthday: ", "6700|03/04/1962"});
-    QTest::newRow("spouse fully named") << "Jane" << "R" << "Public" << "03/04/1962" << withBirthday;
-    QTest::newRow("spouse without middle initial") << "Jane" << "" << "Public" << "03/04/1962" << withBirthday;
-    QTest::newRow("no spouse, birthday box filled") << "" << "" << "" << "03/04/1962" << QStringList();
-    QTest::newRow("spouse last name only") << "" << "" << "Public" << "03/04/1962" << QStringList();
-    QTest::newRow("spouse named, birthday box empty")
-        << "Jane" << "R" << "Public" << "" << QStringList({"5500|Birthday: "});
+    addSpouseBirthdayRows(5500, 6700);
 }
 
 void tst_PrintedPage::spouseBirthday()
 {
-    QFETCH(QString, first);
-    QFETCH(QString, middle);
-    QFETCH(QString, last);
-    QFETCH(QString, birthdayBox);
+    QFETCH(PageInputs, inputs);
     QFETCH(QStringList, expected);
-    PageInputs in = sampleInputs();
-    in.record.SpouseFirstName = first;
-    in.record.SpouseMiddleInitial = middle;
-    in.record.SpouseLastName = last;
-    in.spouseBirthday = birthdayBox;
-    const Page page(in);
 
+    const Page page(inputs);
     QCOMPARE(page.placed(3300, 5500), expected);
     QCOMPARE(page.placed(3600, 0, 3000), QStringList({"1680|Address:    "}));
 }
 
 void tst_PrintedPage::dateLine()
 {
-    PageInputs in = sampleInputs();
-    in.date = QStringLiteral("December 31, 1999");
-    const Page page(in);
-
-    QCOMPARE(page.placed(7400),
+    QCOMPARE(Page(withDate(QStringLiteral("December 31, 1999"))).placed(7400),
              QStringList({"1400|Signature:_________________________________________________________ Date: ",
                           "8800|December 31, 1999"}));
 }
