@@ -7,8 +7,6 @@
 #include <QPaintEvent>
 #include <QScreen>
 
-#include <algorithm>
-
 WindowSurface::WindowSurface(const QFont &designFont, QWidget *parent)
     : QWidget(parent),
       PageSurface(designFont.family(), designFont.pointSizeF(), designFont.bold(), designFont.italic()),
