@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 
+#include <algorithm>
 
 namespace {
 
@@ -58,13 +59,115 @@ double DeviceFont::averageCharWidth() const
     return m_averageCharWidth;
 }
 
+double DeviceFont::shapedWidth(QStringView text) const
+{
+    return m_metrics.horizontalAdvance(text.toString());
+}
+
+// Fonts that substitute or move no glyph for these characters when kerning is
+// off lay a text of them out as one advance after the other; the toolkit's
+// shaping of a long entry costs far more than adding them up. A font passes
+// when shaping all of them, with the pairs fonts most often join or kern,
+// gives exactly their sum.
+bool DeviceFont::addsUpLatin1() const
+{
+    if (m_latin1 != Latin1::Unknown)
+        return m_latin1 == Latin1::AddsUp;
+    QString probe;
+    double sum = 0;
+    for (char16_t c = 0; c < m_latin1Advance.size(); ++c) {
+        // Controls and the soft hyphen are laid out by rules of their own.
+        const bool plain = (c >= 0x20 && c < 0x7f) || (c >= 0xa0 && c != 0xad);
+        m_latin1Advance[c] = plain ? m_metrics.horizontalAdvance(QChar(c)) : -1;
+        if (plain) {
+            probe += QChar(c);
+            sum += m_latin1Advance[c];
+        }
+    }
+    const QString pairs = QStringLiteral(" fi fl ff ffi ffl fj ft Th st ct AV AW To Ty Wa Yo LT P. r, \u00c6ffi\u00e6");
+    for (QChar c : pairs)
+        sum += m_latin1Advance[c.unicode()];
+    probe += pairs;
+    m_latin1 = shapedWidth(probe) == sum ? Latin1::AddsUp : Latin1::Shaped;
+    return m_latin1 == Latin1::AddsUp;
+}
+
 double DeviceFont::textWidth(const QString &text) const
 {
     if (text.isEmpty() || text != m_measuredText) {
         m_measuredText = text;
-        m_measuredWidth = m_metrics.horizontalAdvance(text) / m_unitsPerTwip;
+        double width = 0;
+        bool added = text.size() >= LongText && addsUpLatin1();
+        for (qsizetype i = 0; added && i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            added = c < m_latin1Advance.size() && m_latin1Advance[c] >= 0;
+            if (added)
+                width += m_latin1Advance[c];
+        }
+        m_measuredWidth = (added ? width : shapedWidth(text)) / m_unitsPerTwip;
     }
     return m_measuredWidth;
+}
+
+namespace {
+
+// Characters that turn a run of text around: drawn, such a text does not
+// begin with its first characters.
+bool turnsRightToLeft(QChar c)
+{
+    switch (c.direction()) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirRLI:
+    case QChar::DirFSI:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The nearest place at or after at where a text can be cut without tearing
+// a character apart.
+qsizetype cutAt(const QString &text, qsizetype at)
+{
+    while (at < text.size() && (text[at].isLowSurrogate() || text[at].isMark()))
+        ++at;
+    return at;
+}
+
+} // namespace
+
+qsizetype DeviceFont::visibleLength(const QString &text, double room) const
+{
+    const qsizetype size = text.size();
+    if (size < LongText)
+        return size;
+    if (addsUpLatin1()) {
+        double width = 0;
+        qsizetype i = 0;
+        for (; i < size; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c >= m_latin1Advance.size() || m_latin1Advance[c] < 0)
+                break;
+            width += m_latin1Advance[c];
+            if (width > room)
+                return i + 1;
+        }
+        if (i == size)
+            return size;
+    }
+    if (std::any_of(text.cbegin(), text.cend(), turnsRightToLeft))
+        return size;
+    // Left to right throughout: a longer and longer beginning until it
+    // reaches past the room.
+    for (qsizetype length = LongText; length < size; length *= 2) {
+        length = cutAt(text, length);
+        if (length < size && shapedWidth(QStringView(text).left(length)) > room)
+            return length;
+    }
+    return size;
 }
 
 double DeviceFont::lineHeight() const

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 
+#include <array>
+
 class QPaintDevice;
 
 // The current font of a surface, measured on the device it is drawn on, with
@@ -19,6 +21,10 @@ public:
     const QFont &font() const { return m_font; }
 
     double textWidth(const QString &text) const;
+    // How much of text, from its start, must be drawn to cover everything
+    // that lies within room device units of where it begins: a long entry
+    // draws only what can be seen of it.
+    qsizetype visibleLength(const QString &text, double room) const;
     double averageCharWidth() const;
     double lineHeight() const;
     double ascent() const;
@@ -27,6 +33,13 @@ public:
     double unitsPerTwip() const { return m_unitsPerTwip; }
 
 private:
+    // Texts shorter than this are shaped as they are; longer ones may be
+    // measured by adding up the advances of their characters.
+    static constexpr qsizetype LongText = 1024;
+
+    bool addsUpLatin1() const;
+    double shapedWidth(QStringView text) const;
+
     QPaintDevice *m_device;
     double m_unitsPerTwip;
     QFont m_font;
@@ -38,6 +51,12 @@ private:
     // and shaping a long text again costs as much as drawing it.
     mutable QString m_measuredText;
     mutable double m_measuredWidth = 0;
+    // The advances of the Latin-1 characters in device units, where shaping
+    // a text of them in this font comes to nothing but their sum; worked out
+    // on the first long text.
+    enum class Latin1 { Unknown, AddsUp, Shaped };
+    mutable Latin1 m_latin1 = Latin1::Unknown;
+    mutable std::array<double, 256> m_latin1Advance{};
 };
 
 #endif

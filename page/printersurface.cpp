@@ -105,9 +105,16 @@ double PrinterSurface::lineHeight()
 void PrinterSurface::drawText(double x, double y, const QString &text)
 {
     const double scale = m_font.unitsPerTwip();
+    // Nothing past the paper's edges is printed, and a long entry would still
+    // cost its whole shaping to put into the print document.
+    const QSizeF paper = m_printer.paperRect(QPrinter::DevicePixel).size();
+    const double margin = m_font.lineHeight() * scale;
+    if (x * scale > paper.width() + margin || y * scale > paper.height() + margin)
+        return;
     m_painter.setFont(m_font.font());
     m_painter.setPen(ForeColor());
-    m_painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale), text);
+    m_painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale),
+                       text.left(m_font.visibleLength(text, paper.width() + margin - x * scale)));
 }
 
 void PrinterSurface::fontChanged()

@@ -7,6 +7,9 @@
 #include <QPaintEvent>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
+
 WindowSurface::WindowSurface(const QFont &designFont, QWidget *parent)
     : QWidget(parent),
       PageSurface(designFont.family(), designFont.pointSizeF(), designFont.bold(), designFont.italic()),
@@ -63,18 +66,31 @@ void WindowSurface::fontChanged()
     m_font.set(FontName(), FontSize(), FontBold(), FontItalic());
 }
 
-// An image covers the largest the window can become, the whole screen, so
-// that a page drawn right after maximizing is complete whenever the window
-// manager gets round to resizing the window.
-void WindowSurface::ensureImage(QImage &image, QImage::Format format, const QColor &fill)
+// The most the window can show: the whole screen, which it may fill at any
+// moment once maximized.
+QSizeF WindowSurface::reach() const
 {
     QSize logical = size();
     if (const QScreen *s = screen())
         logical = logical.expandedTo(s->virtualSize());
+    return QSizeF(logical);
+}
+
+// An image grows to cover what is drawn on it, as far as the window can
+// reach, so that a page drawn before the window manager has maximized the
+// window is complete whenever the window gets there. It grows in steps, and
+// no further than the drawing: a page fills a fraction of a large screen.
+void WindowSurface::ensureImage(QImage &image, QImage::Format format, const QColor &fill, const QRectF &drawn)
+{
+    constexpr int Step = 256;
     const double ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(logical) * ratio).toSize();
-    if (!image.isNull() && image.devicePixelRatio() == ratio
-        && image.width() >= pixels.width() && image.height() >= pixels.height())
+    const QSizeF limit = reach() * ratio;
+    const auto stepped = [](double needed, double limit) {
+        return int(std::min(std::ceil(needed / Step) * Step, std::ceil(limit)));
+    };
+    const QSize pixels(stepped(drawn.right() * ratio, limit.width()), stepped(drawn.bottom() * ratio, limit.height()));
+    if (!image.isNull() && image.devicePixelRatio() == ratio && image.width() >= pixels.width()
+        && image.height() >= pixels.height())
         return;
 
     QImage grown(pixels.expandedTo(image.size()), format);
@@ -91,30 +107,87 @@ void WindowSurface::ensureImage(QImage &image, QImage::Format format, const QCol
 
 void WindowSurface::drawText(double x, double y, const QString &text)
 {
-    if (m_autoRedraw)
-        ensureImage(m_persistent, QImage::Format_RGB32, m_backColor);
-    else
-        ensureImage(m_transient, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
-    QImage &image = m_autoRedraw ? m_persistent : m_transient;
-
     const double scale = m_font.unitsPerTwip();
     // What stays on the surface can be read out, also where it runs past the edge.
     if (m_autoRedraw)
         m_pageText.add(QPointF(x, y) * scale, m_font.lineHeight() * scale, m_font.font(), text);
-    // Text that starts past the image's right or bottom edge cannot be seen,
-    // and a long entry would still cost its whole shaping to draw.
-    const QSizeF area = image.deviceIndependentSize();
+    // Text past the right or bottom edge of the screen can never be seen, and
+    // a long entry would still cost its whole shaping to draw.
+    const QSizeF area = reach();
     const double margin = m_font.lineHeight() * scale;
     if (x * scale > area.width() + margin || y * scale > area.height() + margin)
         return;
-    QPainter painter(&image);
+    const QString shown = text.left(m_font.visibleLength(text, area.width() + margin - x * scale));
+    // Slanted and overhanging letters reach a little past their advances.
+    const QRectF drawn = QRectF(x * scale, y * scale, m_font.textWidth(shown) * scale, m_font.lineHeight() * scale)
+                             .adjusted(-margin, -margin, margin, margin);
+
+    if (m_autoRedraw)
+        ensureImage(m_persistent, QImage::Format_RGB32, m_backColor, drawn);
+    else
+        ensureImage(m_transient, QImage::Format_ARGB32_Premultiplied, Qt::transparent, drawn);
+    QPainter painter(m_autoRedraw ? &m_persistent : &m_transient);
     painter.setFont(m_font.font());
     painter.setPen(ForeColor());
-    painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale), text);
+    painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale), shown);
     painter.end();
 
-    const QRectF drawn(x * scale, y * scale, m_font.textWidth(text) * scale, m_font.lineHeight() * scale);
-    update(drawn.toAlignedRect().adjusted(-2, -2, 2, 2));
+    update(drawn.intersected(QRectF(QPointF(0, 0), area)).toAlignedRect());
+}
+
+namespace {
+
+// A page surface that draws into a small scratch image at a window surface's
+// resolution, at the fraction of a pixel where the window would, so that the
+// glyphs it rasterizes are the very ones the window's drawing looks up.
+class RehearsalSurface : public PageSurface
+{
+public:
+    RehearsalSurface(QWidget *window, const PageSurface &like, QList<QFont> &fonts)
+        : PageSurface(like.FontName(), like.FontSize(), like.FontBold(), like.FontItalic()),
+          m_font(window),
+          m_image((QSizeF(1024, 64) * window->devicePixelRatioF()).toSize(), QImage::Format_RGB32),
+          m_fonts(fonts)
+    {
+        m_image.setDevicePixelRatio(window->devicePixelRatioF());
+        m_image.setDotsPerMeterX(qRound(window->logicalDpiX() / 0.0254));
+        m_image.setDotsPerMeterY(qRound(window->logicalDpiY() / 0.0254));
+        m_image.fill(Qt::white);
+        fontChanged();
+    }
+
+protected:
+    double textWidth(const QString &text) override { return m_font.textWidth(text); }
+    double averageCharWidth() override { return m_font.averageCharWidth(); }
+    double lineHeight() override { return m_font.lineHeight(); }
+    void fontChanged() override { m_font.set(FontName(), FontSize(), FontBold(), FontItalic()); }
+
+    void drawText(double x, double y, const QString &text) override
+    {
+        Q_UNUSED(y);
+        const double scale = m_font.unitsPerTwip();
+        const double left = x * scale;
+        QPainter painter(&m_image);
+        painter.setFont(m_font.font());
+        painter.setPen(ForeColor());
+        painter.drawText(QPointF(left - std::floor(left), m_font.ascent() * scale),
+                         text.left(m_font.visibleLength(text, m_image.deviceIndependentSize().width())));
+        if (!m_fonts.contains(m_font.font()))
+            m_fonts.append(m_font.font());
+    }
+
+private:
+    DeviceFont m_font;
+    QImage m_image;
+    QList<QFont> &m_fonts;
+};
+
+} // namespace
+
+void WindowSurface::rehearse(const std::function<void(PageSurface &)> &compose)
+{
+    RehearsalSurface rehearsal(this, *this, m_rehearsedFonts);
+    compose(rehearsal);
 }
 
 void WindowSurface::paintEvent(QPaintEvent *event)
@@ -128,5 +201,9 @@ void WindowSurface::paintEvent(QPaintEvent *event)
     if (!m_transient.isNull()) {
         painter.drawImage(QPointF(0, 0), m_transient);
         m_transient = QImage();
+    }
+    if (!m_painted) {
+        m_painted = true;
+        Q_EMIT firstPainted();
     }
 }

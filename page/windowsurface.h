@@ -6,7 +6,10 @@
 #include "pagetext.h"
 
 #include <QImage>
+#include <QList>
 #include <QWidget>
+
+#include <functional>
 
 // The window's own drawing surface: it lies beneath every control and shows
 // what the page composer drew. With AutoRedraw on, drawing goes into a
@@ -28,11 +31,21 @@ public:
     // Erases everything drawn and puts the cursor back at (0, 0).
     void Cls();
 
+    // Lets compose draw a page where nobody sees it, with this surface's
+    // resolution and font: the fonts and letters that page needs are then
+    // loaded and rasterized before the page is drawn for real. The surface's
+    // own drawing, cursor and font stay as they are.
+    void rehearse(const std::function<void(PageSurface &)> &compose);
+
     // The texts that stay on the surface, for screen readers.
     const PageText &pageText() const { return m_pageText; }
 
     // The persistent image, for inspection.
     const QImage &persistentImage() const { return m_persistent; }
+
+Q_SIGNALS:
+    // The surface was painted on the screen for the first time.
+    void firstPainted();
 
 protected:
     double textWidth(const QString &text) override;
@@ -44,7 +57,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void ensureImage(QImage &image, QImage::Format format, const QColor &fill);
+    QSizeF reach() const;
+    void ensureImage(QImage &image, QImage::Format format, const QColor &fill, const QRectF &drawn);
     void eraseDrawing();
 
     DeviceFont m_font;
@@ -53,6 +67,9 @@ private:
     QImage m_persistent;
     QImage m_transient; // drawn with AutoRedraw off: gone at the next repaint
     PageText m_pageText;
+    bool m_painted = false;
+    // The fonts of the rehearsed page, kept so that the toolkit keeps them loaded.
+    QList<QFont> m_rehearsedFonts;
 };
 
 #endif

@@ -4,15 +4,18 @@
 #include "applicantrecord.h"
 #include "fakeshell.h"
 #include "form7.h"
+#include "windowsurface.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHash>
 #include <QImage>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 
 // What the tests of the window share: a shown window on a desktop that shows
 // nothing, the boxes an applicant types in, entering text as a paste would,
@@ -212,6 +215,19 @@ inline QStringList formState(const Form7 &window)
 }
 
 // Where the first pixel differs from color, or an empty text.
+// The page as the surface shows it across its whole screen: the drawing, on
+// the surface's background where nothing was drawn.
+inline QImage shownPage(const WindowSurface &surface)
+{
+    const QImage &drawing = surface.persistentImage();
+    const double ratio = drawing.isNull() ? surface.devicePixelRatioF() : drawing.devicePixelRatio();
+    QImage page(surface.screen()->virtualSize() * ratio, QImage::Format_RGB32);
+    page.fill(surface.BackColor());
+    QPainter painter(&page);
+    painter.drawImage(0, 0, drawing);
+    return page;
+}
+
 inline QString firstOtherPixel(const QImage &image, const QColor &color)
 {
     for (int y = 0; y < image.height(); ++y) {

@@ -1,6 +1,5 @@
 #include "applicantrecord.h"
-#include "fakeshell.h"
-#include "form7.h"
+#include "formdriver.h"
 #include "qttranslation.h"
 #include "windowsurface.h"
 
@@ -25,6 +24,7 @@ private Q_SLOTS:
     void qtTranslation_data();
     void qtTranslation();
     void formStaysLeftToRight();
+    void pageStaysLeftToRight();
 };
 
 void tst_Locale::cleanup()
@@ -107,6 +107,32 @@ void tst_Locale::formStaysLeftToRight()
     QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
     for (QWidget *control : window.findChildren<QWidget *>())
         QVERIFY2(control->layoutDirection() == Qt::LeftToRight, qPrintable(control->objectName()));
+}
+
+namespace {
+
+QImage previewOfTheSample(Qt::LayoutDirection direction)
+{
+    QGuiApplication::setLayoutDirection(direction);
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    window.Form_Load();
+    window.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("."));
+    window.Command1_Click();
+    return FormDriver::shownPage(*window.surface());
+}
+
+} // namespace
+
+// Nor the page: its texts, which end in blanks and colons, are laid out left
+// to right whatever way the toolkit's dialogs read.
+void tst_Locale::pageStaysLeftToRight()
+{
+    const QImage leftToRight = previewOfTheSample(Qt::LeftToRight);
+    const QImage rightToLeft = previewOfTheSample(Qt::RightToLeft);
+    QVERIFY(!leftToRight.isNull());
+    QCOMPARE(rightToLeft, leftToRight);
 }
 
 QTEST_MAIN(tst_Locale)

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void windowErasesPersistentDrawing_data();
     void windowErasesPersistentDrawing();
     void windowDrawingSurvivesRepaint();
+    void rehearsalLeavesTheWindowAsItWas();
 };
 
 void tst_PageSurface::zoneMovesToNextBoundary_data()
@@ -255,6 +256,60 @@ void tst_PageSurface::windowDrawingSurvivesRepaint()
         for (int x = 0; x < 80 && !inked; ++x)
             inked = second.pixelColor(x, y).lightness() < 128;
     QVERIFY(inked);
+}
+
+// A page drawn where nobody sees it starts in the window's font and changes
+// nothing of the window: not its drawing, cursor, font, colour or the text a
+// screen reader reads.
+void tst_PageSurface::rehearsalLeavesTheWindowAsItWas()
+{
+    QWidget window;
+    window.resize(400, 300);
+    WindowSurface surface(window.font(), &window);
+    surface.resize(400, 300);
+    surface.setBackColor(Qt::white);
+    surface.setAutoRedraw(true);
+    surface.setFontName(QStringLiteral("Times New Roman"));
+    surface.setFontSize(12);
+    surface.setForeColor(Qt::darkBlue);
+    surface.setCurrentX(300);
+    surface.setCurrentY(300);
+    surface.Print({"Street", Sep::Zone, "City", Sep::Stay});
+
+    const QImage image = surface.persistentImage();
+    const QString text = surface.pageText().text();
+    const double x = surface.CurrentX();
+    const double y = surface.CurrentY();
+
+    int texts = 0;
+    surface.rehearse([&](PageSurface &page) {
+        QCOMPARE(page.FontName(), QStringLiteral("Times New Roman"));
+        QCOMPARE(page.FontSize(), 12.0);
+        page.setFontSize(24);
+        page.setFontBold(true);
+        page.setForeColor(Qt::red);
+        page.setCurrentX(0);
+        page.setCurrentY(0);
+        page.Print({"Membership Application", Sep::End, "WWWW", Sep::Zone, "x", Sep::End});
+        texts = 3;
+        QVERIFY(page.CurrentY() > 0);
+    });
+
+    QCOMPARE(texts, 3);
+    QCOMPARE(surface.persistentImage(), image);
+    QCOMPARE(surface.pageText().text(), text);
+    QCOMPARE(surface.CurrentX(), x);
+    QCOMPARE(surface.CurrentY(), y);
+    QCOMPARE(surface.FontSize(), 12.0);
+    QVERIFY(!surface.FontBold());
+    QCOMPARE(surface.ForeColor(), QColor(Qt::darkBlue));
+    // The window goes on measuring in its own font.
+    WindowSurface fresh(window.font(), &window);
+    fresh.setFontName(QStringLiteral("Times New Roman"));
+    fresh.setFontSize(12);
+    fresh.Print({"Street", Sep::Stay});
+    surface.Print({"Street", Sep::Stay});
+    QCOMPARE(surface.CurrentX() - x, fresh.CurrentX());
 }
 
 QTEST_MAIN(tst_PageSurface)

@@ -1,5 +1,7 @@
 #include "windowsurface.h"
 
+#include <QScreen>
+
 #include <QTest>
 
 // The window's page near and past the edges of its persistent image: what
@@ -25,11 +27,10 @@ bool hasInk(const QImage &image, const QColor &background)
     return false;
 }
 
-// The image, made by drawing nothing first.
-QSize imageSize(WindowSurface &surface)
+// The most the surface can show: the screen it is on.
+QSize imageSize(const WindowSurface &surface)
 {
-    surface.Print({" ", Sep::Stay});
-    return surface.persistentImage().deviceIndependentSize().toSize();
+    return surface.screen()->virtualSize().expandedTo(surface.size());
 }
 
 } // namespace
