@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 WindowSurface::WindowSurface(const QFont &designFont, QWidget *parent)
     : QWidget(parent),
@@ -105,49 +106,83 @@ void WindowSurface::ensureImage(QImage &image, QImage::Format format, const QCol
     image = grown;
 }
 
+namespace {
+
+// Text drawn on the window: how much of it can be seen, and where it lies.
+struct Placed
+{
+    QString shown;
+    QRectF drawn; // with room for slanted and overhanging letters
+};
+
+// Text past the right or bottom edge of the screen can never be seen, and a
+// long entry would still cost its whole shaping to draw.
+std::optional<Placed> place(const DeviceFont &font, const QSizeF &reach, double x, double y, const QString &text)
+{
+    const double scale = font.unitsPerTwip();
+    const double margin = font.lineHeight() * scale;
+    if (x * scale > reach.width() + margin || y * scale > reach.height() + margin)
+        return std::nullopt;
+    Placed placed;
+    placed.shown = text.left(font.visibleLength(text, reach.width() + margin - x * scale));
+    placed.drawn = QRectF(x * scale, y * scale, font.textWidth(placed.shown) * scale, font.lineHeight() * scale)
+                       .adjusted(-margin, -margin, margin, margin)
+                       .intersected(QRectF(QPointF(0, 0), reach));
+    return placed;
+}
+
+} // namespace
+
 void WindowSurface::drawText(double x, double y, const QString &text)
 {
     const double scale = m_font.unitsPerTwip();
     // What stays on the surface can be read out, also where it runs past the edge.
     if (m_autoRedraw)
         m_pageText.add(QPointF(x, y) * scale, m_font.lineHeight() * scale, m_font.font(), text);
-    // Text past the right or bottom edge of the screen can never be seen, and
-    // a long entry would still cost its whole shaping to draw.
-    const QSizeF area = reach();
-    const double margin = m_font.lineHeight() * scale;
-    if (x * scale > area.width() + margin || y * scale > area.height() + margin)
+    const std::optional<Placed> placed = place(m_font, reach(), x, y, text);
+    if (!placed)
         return;
-    const QString shown = text.left(m_font.visibleLength(text, area.width() + margin - x * scale));
-    // Slanted and overhanging letters reach a little past their advances.
-    const QRectF drawn = QRectF(x * scale, y * scale, m_font.textWidth(shown) * scale, m_font.lineHeight() * scale)
-                             .adjusted(-margin, -margin, margin, margin);
 
     if (m_autoRedraw)
-        ensureImage(m_persistent, QImage::Format_RGB32, m_backColor, drawn);
+        ensureImage(m_persistent, QImage::Format_RGB32, m_backColor, placed->drawn);
     else
-        ensureImage(m_transient, QImage::Format_ARGB32_Premultiplied, Qt::transparent, drawn);
+        ensureImage(m_transient, QImage::Format_ARGB32_Premultiplied, Qt::transparent, placed->drawn);
     QPainter painter(m_autoRedraw ? &m_persistent : &m_transient);
     painter.setFont(m_font.font());
     painter.setPen(ForeColor());
-    painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale), shown);
+    painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale), placed->shown);
     painter.end();
 
-    update(drawn.intersected(QRectF(QPointF(0, 0), area)).toAlignedRect());
+    update(placed->drawn.toAlignedRect());
 }
 
 namespace {
 
+// The letters, figures and signs of a keyboard.
+const QString &typedLetters()
+{
+    static const QString letters = [] {
+        QString all;
+        for (char16_t c = 0x20; c < 0x7f; ++c)
+            all += QChar(c);
+        return all;
+    }();
+    return letters;
+}
+
 // A page surface that draws into a small scratch image at a window surface's
 // resolution, at the fraction of a pixel where the window would, so that the
-// glyphs it rasterizes are the very ones the window's drawing looks up.
+// glyphs it rasterizes are the very ones the window's drawing looks up. It
+// notes the fonts it used and how far its page reaches, and rasterizes every
+// letter of a keyboard in each of its fonts.
 class RehearsalSurface : public PageSurface
 {
 public:
-    RehearsalSurface(QWidget *window, const PageSurface &like, QList<QFont> &fonts)
+    RehearsalSurface(QWidget *window, const PageSurface &like, const QSizeF &reach)
         : PageSurface(like.FontName(), like.FontSize(), like.FontBold(), like.FontItalic()),
           m_font(window),
-          m_image((QSizeF(1024, 64) * window->devicePixelRatioF()).toSize(), QImage::Format_RGB32),
-          m_fonts(fonts)
+          m_reach(reach),
+          m_image((QSizeF(1024, 64) * window->devicePixelRatioF()).toSize(), QImage::Format_RGB32)
     {
         m_image.setDevicePixelRatio(window->devicePixelRatioF());
         m_image.setDotsPerMeterX(qRound(window->logicalDpiX() / 0.0254));
@@ -155,6 +190,9 @@ public:
         m_image.fill(Qt::white);
         fontChanged();
     }
+
+    QList<QFont> fonts;
+    QRectF bounds;
 
 protected:
     double textWidth(const QString &text) override { return m_font.textWidth(text); }
@@ -164,30 +202,41 @@ protected:
 
     void drawText(double x, double y, const QString &text) override
     {
-        Q_UNUSED(y);
-        const double scale = m_font.unitsPerTwip();
-        const double left = x * scale;
+        const std::optional<Placed> placed = place(m_font, m_reach, x, y, text);
+        if (!placed)
+            return;
+        bounds |= placed->drawn;
+        const double left = x * m_font.unitsPerTwip();
+        const QPointF origin(left - std::floor(left), m_font.ascent() * m_font.unitsPerTwip());
         QPainter painter(&m_image);
         painter.setFont(m_font.font());
         painter.setPen(ForeColor());
-        painter.drawText(QPointF(left - std::floor(left), m_font.ascent() * scale),
-                         text.left(m_font.visibleLength(text, m_image.deviceIndependentSize().width())));
-        if (!m_fonts.contains(m_font.font()))
-            m_fonts.append(m_font.font());
+        painter.drawText(origin, placed->shown);
+        // Whatever an applicant types in this font, its letters are ready too.
+        if (!fonts.contains(m_font.font())) {
+            fonts.append(m_font.font());
+            painter.drawText(origin, typedLetters());
+        }
     }
 
 private:
     DeviceFont m_font;
+    QSizeF m_reach;
     QImage m_image;
-    QList<QFont> &m_fonts;
 };
 
 } // namespace
 
+// Besides the fonts and letters, the persistent image is made as large as
+// the page: grown line by line while the page is drawn, its fresh memory
+// costs more than all the drawing.
 void WindowSurface::rehearse(const std::function<void(PageSurface &)> &compose)
 {
-    RehearsalSurface rehearsal(this, *this, m_rehearsedFonts);
+    RehearsalSurface rehearsal(this, *this, reach());
     compose(rehearsal);
+    m_rehearsedFonts = rehearsal.fonts;
+    if (!rehearsal.bounds.isEmpty())
+        ensureImage(m_persistent, QImage::Format_RGB32, m_backColor, rehearsal.bounds);
 }
 
 void WindowSurface::paintEvent(QPaintEvent *event)
@@ -201,9 +250,5 @@ void WindowSurface::paintEvent(QPaintEvent *event)
     if (!m_transient.isNull()) {
         painter.drawImage(QPointF(0, 0), m_transient);
         m_transient = QImage();
-    }
-    if (!m_painted) {
-        m_painted = true;
-        Q_EMIT firstPainted();
     }
 }

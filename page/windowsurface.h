@@ -32,9 +32,10 @@ public:
     void Cls();
 
     // Lets compose draw a page where nobody sees it, with this surface's
-    // resolution and font: the fonts and letters that page needs are then
-    // loaded and rasterized before the page is drawn for real. The surface's
-    // own drawing, cursor and font stay as they are.
+    // resolution and font: the fonts that page uses and every letter of a
+    // keyboard in them are then loaded and rasterized, and the persistent
+    // image made as large as the page, before the page is drawn for real.
+    // What the surface shows, its cursor and its font stay as they are.
     void rehearse(const std::function<void(PageSurface &)> &compose);
 
     // The texts that stay on the surface, for screen readers.
@@ -42,10 +43,6 @@ public:
 
     // The persistent image, for inspection.
     const QImage &persistentImage() const { return m_persistent; }
-
-Q_SIGNALS:
-    // The surface was painted on the screen for the first time.
-    void firstPainted();
 
 protected:
     double textWidth(const QString &text) override;
@@ -67,7 +64,6 @@ private:
     QImage m_persistent;
     QImage m_transient; // drawn with AutoRedraw off: gone at the next repaint
     PageText m_pageText;
-    bool m_painted = false;
     // The fonts of the rehearsed page, kept so that the toolkit keeps them loaded.
     QList<QFont> m_rehearsedFonts;
 };

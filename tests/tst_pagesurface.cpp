@@ -259,8 +259,9 @@ void tst_PageSurface::windowDrawingSurvivesRepaint()
 }
 
 // A page drawn where nobody sees it starts in the window's font and changes
-// nothing of the window: not its drawing, cursor, font, colour or the text a
-// screen reader reads.
+// nothing the window shows: not its drawing, cursor, font, colour or the text
+// a screen reader reads. It leaves room for itself: drawn for real, the page
+// fits the window's image as it was made.
 void tst_PageSurface::rehearsalLeavesTheWindowAsItWas()
 {
     QWidget window;
@@ -281,22 +282,26 @@ void tst_PageSurface::rehearsalLeavesTheWindowAsItWas()
     const double x = surface.CurrentX();
     const double y = surface.CurrentY();
 
-    int texts = 0;
-    surface.rehearse([&](PageSurface &page) {
+    int pages = 0;
+    const auto page = [&pages](PageSurface &page) {
         QCOMPARE(page.FontName(), QStringLiteral("Times New Roman"));
         QCOMPARE(page.FontSize(), 12.0);
         page.setFontSize(24);
         page.setFontBold(true);
         page.setForeColor(Qt::red);
-        page.setCurrentX(0);
-        page.setCurrentY(0);
+        page.setCurrentX(2000);
+        page.setCurrentY(9000);
         page.Print({"Membership Application", Sep::End, "WWWW", Sep::Zone, "x", Sep::End});
-        texts = 3;
-        QVERIFY(page.CurrentY() > 0);
-    });
+        ++pages;
+    };
+    surface.rehearse(page);
 
-    QCOMPARE(texts, 3);
-    QCOMPARE(surface.persistentImage(), image);
+    QCOMPARE(pages, 1);
+    const QImage rehearsed = surface.persistentImage();
+    QCOMPARE(rehearsed.copy(image.rect()), image);
+    for (int py = 0; py < rehearsed.height(); py += 2)
+        for (int px = py < image.height() ? image.width() : 0; px < rehearsed.width(); px += 2)
+            QCOMPARE(rehearsed.pixelColor(px, py), QColor(Qt::white));
     QCOMPARE(surface.pageText().text(), text);
     QCOMPARE(surface.CurrentX(), x);
     QCOMPARE(surface.CurrentY(), y);
@@ -310,6 +315,14 @@ void tst_PageSurface::rehearsalLeavesTheWindowAsItWas()
     fresh.Print({"Street", Sep::Stay});
     surface.Print({"Street", Sep::Stay});
     QCOMPARE(surface.CurrentX() - x, fresh.CurrentX());
+
+    surface.Cls();
+    surface.setFontSize(12);
+    surface.setFontBold(false);
+    page(surface);
+    QCOMPARE(pages, 2);
+    QCOMPARE(surface.persistentImage().size(), rehearsed.size());
+    QVERIFY(surface.persistentImage() != rehearsed);
 }
 
 QTEST_MAIN(tst_PageSurface)
