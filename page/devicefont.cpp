@@ -3,6 +3,7 @@
 #include <QPaintDevice>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -74,37 +75,50 @@ bool DeviceFont::addsUpLatin1() const
     if (m_latin1 != Latin1::Unknown)
         return m_latin1 == Latin1::AddsUp;
     QString probe;
-    double sum = 0;
+    qint64 sum = 0;
+    bool whole = true;
     for (char16_t c = 0; c < m_latin1Advance.size(); ++c) {
         // Controls and the soft hyphen are laid out by rules of their own.
         const bool plain = (c >= 0x20 && c < 0x7f) || (c >= 0xa0 && c != 0xad);
-        m_latin1Advance[c] = plain ? m_metrics.horizontalAdvance(QChar(c)) : -1;
-        if (plain) {
-            probe += QChar(c);
-            sum += m_latin1Advance[c];
-        }
+        m_latin1Advance[c] = -1;
+        if (!plain)
+            continue;
+        const double advance = m_metrics.horizontalAdvance(QChar(c)) * AdvanceUnits;
+        whole = whole && advance == std::round(advance);
+        m_latin1Advance[c] = qint32(advance);
+        probe += QChar(c);
+        sum += m_latin1Advance[c];
     }
     const QString pairs = QStringLiteral(" fi fl ff ffi ffl fj ft Th st ct AV AW To Ty Wa Yo LT P. r, \u00c6ffi\u00e6");
     for (QChar c : pairs)
         sum += m_latin1Advance[c.unicode()];
     probe += pairs;
-    m_latin1 = shapedWidth(probe) == sum ? Latin1::AddsUp : Latin1::Shaped;
+    m_latin1 = whole && shapedWidth(probe) * AdvanceUnits == sum ? Latin1::AddsUp : Latin1::Shaped;
     return m_latin1 == Latin1::AddsUp;
+}
+
+// The sum of the advances of text, in device units, when every character of
+// it has one that adds up; -1 otherwise.
+double DeviceFont::addedWidth(const QString &text) const
+{
+    if (!addsUpLatin1())
+        return -1;
+    qint64 sum = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= m_latin1Advance.size() || m_latin1Advance[u] < 0)
+            return -1;
+        sum += m_latin1Advance[u];
+    }
+    return double(sum) / AdvanceUnits;
 }
 
 double DeviceFont::textWidth(const QString &text) const
 {
     if (text.isEmpty() || text != m_measuredText) {
         m_measuredText = text;
-        double width = 0;
-        bool added = text.size() >= LongText && addsUpLatin1();
-        for (qsizetype i = 0; added && i < text.size(); ++i) {
-            const char16_t c = text[i].unicode();
-            added = c < m_latin1Advance.size() && m_latin1Advance[c] >= 0;
-            if (added)
-                width += m_latin1Advance[c];
-        }
-        m_measuredWidth = (added ? width : shapedWidth(text)) / m_unitsPerTwip;
+        const double added = text.size() >= LongText ? addedWidth(text) : -1;
+        m_measuredWidth = (added >= 0 ? added : shapedWidth(text)) / m_unitsPerTwip;
     }
     return m_measuredWidth;
 }
@@ -145,14 +159,15 @@ qsizetype DeviceFont::visibleLength(const QString &text, double room) const
     if (size < LongText)
         return size;
     if (addsUpLatin1()) {
-        double width = 0;
+        const qint64 roomUnits = qint64(std::ceil(room * AdvanceUnits));
+        qint64 width = 0;
         qsizetype i = 0;
         for (; i < size; ++i) {
             const char16_t c = text[i].unicode();
             if (c >= m_latin1Advance.size() || m_latin1Advance[c] < 0)
                 break;
             width += m_latin1Advance[c];
-            if (width > room)
+            if (width > roomUnits)
                 return i + 1;
         }
         if (i == size)

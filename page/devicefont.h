@@ -37,7 +37,12 @@ private:
     // measured by adding up the advances of their characters.
     static constexpr qsizetype LongText = 1024;
 
+    // The toolkit keeps advances in 64ths of a device unit, and adding them
+    // up as whole numbers is exact and quick.
+    static constexpr int AdvanceUnits = 64;
+
     bool addsUpLatin1() const;
+    double addedWidth(const QString &text) const;
     double shapedWidth(QStringView text) const;
 
     QPaintDevice *m_device;
@@ -51,12 +56,13 @@ private:
     // and shaping a long text again costs as much as drawing it.
     mutable QString m_measuredText;
     mutable double m_measuredWidth = 0;
-    // The advances of the Latin-1 characters in device units, where shaping
-    // a text of them in this font comes to nothing but their sum; worked out
-    // on the first long text.
+    // Whether shaping a text of Latin-1 characters in this font comes to
+    // nothing but the sum of their advances, and those advances in 64ths of
+    // a device unit (-1 where a character is laid out by rules of its own);
+    // worked out on the first long text.
     enum class Latin1 { Unknown, AddsUp, Shaped };
     mutable Latin1 m_latin1 = Latin1::Unknown;
-    mutable std::array<double, 256> m_latin1Advance{};
+    mutable std::array<qint32, 256> m_latin1Advance{};
 };
 
 #endif
