@@ -3,12 +3,9 @@
 #include "form7.h"
 #include "orderform.h"
 
-#include <QIcon>
-
 Form1::Form1(FormShell &shell) : m_shell(shell)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/tfcc.ico")));
 }
 
 Form1::~Form1() = default;

@@ -1,0 +1,52 @@
+#include "fontwarmup.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include <fontconfig/fontconfig.h>
+
+#include <system_error>
+
+FontWarmUp::FontWarmUp()
+{
+    try {
+        m_thread = std::thread(&FontWarmUp::run, this, m_application.get_future());
+    } catch (const std::system_error &) {
+        // No thread to be had: the form reads the fonts itself when it first
+        // needs them, as it would without a warm-up.
+    }
+}
+
+FontWarmUp::~FontWarmUp()
+{
+    finish();
+}
+
+void FontWarmUp::applicationReady()
+{
+    if (m_told)
+        return;
+    m_told = true;
+    m_application.set_value(true);
+}
+
+void FontWarmUp::finish()
+{
+    if (!m_told) {
+        m_told = true;
+        m_application.set_value(false);
+    }
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void FontWarmUp::run(std::future<bool> application)
+{
+    // Parsing the configuration files is most of the work. Fontconfig keeps
+    // the result for the whole process, and the toolkit's own call finds it.
+    FcInit();
+    // Listing the families fills the toolkit's database: the fonts fontconfig
+    // knows, registered once, under the database's lock.
+    if (application.get())
+        QFontDatabase::families();
+}
