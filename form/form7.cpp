@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QGroupBox>
 #include <QIcon>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -101,12 +102,14 @@ int checkValue(const QCheckBox *box)
 
 Form7::Form7(FormShell &shell, ApplicantRecord &record, QWidget *parent)
     : QWidget(parent), m_shell(shell), m_record(record),
-      m_image1(QStringLiteral(":/picture1.gif")), m_image2(QStringLiteral(":/picture2.gif")),
       m_indicatorStyle(std::make_unique<CompactIndicatorStyle>())
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(Title);
-    setWindowIcon(QIcon(QStringLiteral(":/tfcc.ico")));
+    // The program's start-up gives every window its icon; a form made without
+    // it, as the tests make it, reads the icon itself.
+    if (QGuiApplication::windowIcon().isNull())
+        setWindowIcon(QIcon(QStringLiteral(":/tfcc.ico")));
     setPalette(classicPalette());
     setFont(designFont());
     setAutoFillBackground(true);
@@ -122,6 +125,9 @@ Form7::Form7(FormShell &shell, ApplicantRecord &record, QWidget *parent)
     setAccessibleNames();
     setInputViewSize(true);
     Text1->setFocus();
+    // The pictures belong to the page view: they are decoded once the form's
+    // first frame is drawn, or when Preview or Print needs them first.
+    m_surface->installEventFilter(this);
 }
 
 Form7::~Form7() = default;
@@ -157,10 +163,13 @@ QLabel *Form7::makeLabel(const char *name, const char *caption, const QRect &geo
 
 QLineEdit *Form7::makeTextBox(const char *name, const char *text, const char *toolTip, const QRect &geometry)
 {
-    auto *box = new QLineEdit(QString::fromUtf8(text), this);
+    // Made empty, a box lays its text out in the form's font only: a text
+    // given to the constructor is laid out first in the application's.
+    auto *box = new QLineEdit(this);
     box->setObjectName(QString::fromUtf8(name));
     box->setToolTip(QString::fromUtf8(toolTip));
     box->setMaxLength(std::numeric_limits<int>::max());
+    box->setText(QString::fromUtf8(text));
     box->setGeometry(geometry);
     return box;
 }
@@ -277,14 +286,12 @@ void Form7::createControls()
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QPixmap::fromImage(m_image1));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setGeometry(twipsRect(360, 360, 1812, 1212));
     setBackground(Picture1, palette().color(QPalette::HighlightedText));
     Picture1->hide();
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setPixmap(QPixmap::fromImage(m_image2));
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture2->setGeometry(twipsRect(2400, 360, 6732, 612));
     setBackground(Picture2, palette().color(QPalette::Base));
@@ -338,6 +345,38 @@ void Form7::setInputViewSize(bool fixed)
     }
 }
 
+bool Form7::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_surface && event->type() == QEvent::Paint) {
+        m_surface->removeEventFilter(this);
+        // Queued, the decoding comes after the frame this paint belongs to
+        // is on the screen.
+        QMetaObject::invokeMethod(this, &Form7::loadPictures, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &Form7::rehearsePreview, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form7::loadPictures()
+{
+    if (m_picturesLoaded)
+        return;
+    m_picturesLoaded = true;
+    m_image1 = QImage(QStringLiteral(":/picture1.gif"));
+    m_image2 = QImage(QStringLiteral(":/picture2.gif"));
+    Picture1->setPixmap(QPixmap::fromImage(m_image1));
+    Picture2->setPixmap(QPixmap::fromImage(m_image2));
+}
+
+// While the applicant reads the form, the page is drawn where nobody sees
+// it: the first Preview finds its fonts loaded, its letters rasterized and
+// room for it made.
+void Form7::rehearsePreview()
+{
+    const PageInputs in = pageInputs();
+    m_surface->rehearse([&in](PageSurface &surface) { PreviewPage::compose(surface, in); });
+}
+
 void Form7::resizeEvent(QResizeEvent *event)
 {
     m_surface->setGeometry(rect());
@@ -378,11 +417,21 @@ void Form7::Command1_Click()
     if (Option2->isChecked())
         m_record.MembershipType = QStringLiteral("Renewal");
 
+    // Handed along from box to box as each one is hidden, the focus would
+    // select and lay out every entry on its way to the page's first button;
+    // it goes there at once.
+    QWidget *focused = focusWidget();
+    const bool focusLeaves = focused && focused != Command3 && focused != Command4 && focused != Command5;
+    if (focusLeaves)
+        focused->clearFocus();
     hideLabelsTextsAndChecks();
     Combo1->hide();
     m_surface->Cls();
     whiteAndMaximized();
     hideInputButtons();
+    if (focusLeaves)
+        Command3->setFocus(Qt::TabFocusReason);
+    loadPictures();
     Picture1->show();
     Picture2->show();
     drawPreviewPage();
@@ -519,6 +568,7 @@ void Form7::Command3_Click()
     hideLabelsTextsAndChecks();
     whiteAndMaximized();
     hideInputButtons();
+    loadPictures();
     PrintedPage::compose(page, pageInputs(), m_image1, m_image2);
     if (!page.EndDoc()) {
         m_surface->Cls();

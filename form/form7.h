@@ -47,6 +47,7 @@ public Q_SLOTS:
     void Command5_Click();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -73,12 +74,15 @@ private:
     void setInputViewSize(bool fixed);
     void drawPreviewPage();
     void endProgram();
+    void loadPictures();
+    void rehearsePreview();
 
     FormShell &m_shell;
     ApplicantRecord &m_record;
     WindowSurface *m_surface = nullptr;
     QImage m_image1;
     QImage m_image2;
+    bool m_picturesLoaded = false;
     std::unique_ptr<QStyle> m_indicatorStyle;
     bool m_ending = false;
 

@@ -7,8 +7,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using FormDriver::colorWhereNoControlLies;
@@ -92,6 +94,10 @@ private Q_SLOTS:
     void startingChoices();
     void labelsLieBeneathOtherControls();
     void bannerCoversBirthdayLabel();
+    void picturesAfterTheFirstFrame_data();
+    void picturesAfterTheFirstFrame();
+    void previewBeforeTheFirstFrame();
+    void printBeforeTheFirstFrame();
     void pageButtonsOutOfSight();
     void noDefaultButton();
     void tabOrder_data();
@@ -194,6 +200,8 @@ void tst_Form7Layout::controls()
     Session session(Session::ShowOnly);
     auto &[shell, record, window] = session;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The pictures are decoded once the first frame is drawn.
+    QTRY_VERIFY(!control<QLabel>(window, QStringLiteral("Picture2"))->pixmap().isNull());
 
     QWidget *widget = control(window, QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(widget);
@@ -372,6 +380,85 @@ void tst_Form7Layout::bannerCoversBirthdayLabel()
     for (const QPoint &spot : {label->geometry().topLeft(), label->geometry().center(),
                                label->geometry().bottomRight()})
         QCOMPARE(window.childAt(spot), banner);
+}
+
+void tst_Form7Layout::picturesAfterTheFirstFrame_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("landscape photograph") << QStringLiteral("Picture1") << QSize(153, 103);
+    QTest::newRow("club name banner") << QStringLiteral("Picture2") << QSize(549, 49);
+}
+
+// The form's first frame does not wait for the page view's pictures: they
+// are decoded right after it, and stay hidden until Preview.
+void tst_Form7Layout::picturesAfterTheFirstFrame()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+
+    FakeShell shell;
+    ApplicantRecord record;
+    Form7 window(shell, record);
+    auto *picture = control<QLabel>(window, name);
+    QVERIFY(picture->pixmap().isNull());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(picture->pixmap().size(), size);
+    QVERIFY(picture->isHidden());
+}
+
+// Preview clicked before the form's first frame still shows both pictures.
+void tst_Form7Layout::previewBeforeTheFirstFrame()
+{
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
+    auto *photograph = control<QLabel>(window, QStringLiteral("Picture1"));
+    auto *banner = control<QLabel>(window, QStringLiteral("Picture2"));
+    QVERIFY(photograph->pixmap().isNull());
+
+    FormDriver::enter(window, QStringLiteral("Text1"), QStringLiteral("."));
+    FormDriver::click(window, "Command1");
+    QVERIFY(shell.warnings.isEmpty());
+    QVERIFY(photograph->isVisible());
+    QCOMPARE(photograph->pixmap().size(), QSize(153, 103));
+    QVERIFY(banner->isVisible());
+    QCOMPARE(banner->pixmap().size(), QSize(549, 49));
+}
+
+// Print clicked before the form's first frame, without a Preview, still
+// prints both pictures.
+void tst_Form7Layout::printBeforeTheFirstFrame()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("application.pdf"));
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
+    QVERIFY(control<QLabel>(window, QStringLiteral("Picture1"))->pixmap().isNull());
+    FormDriver::printTo(shell, pdf);
+
+    FormDriver::click(window, "Command3");
+    QCOMPARE(shell.warnings.size(), 0);
+    QCOMPARE(shell.endCalls, 1);
+
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    QVERIFY2(images.waitForFinished(60000) && images.exitCode() == 0,
+             "pdfimages (poppler-utils) could not read the PDF");
+    // After two heading lines, one line for each image: its number, page,
+    // type, width and height.
+    QStringList sizes;
+    const QStringList lines = QString::fromUtf8(images.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString &line : lines.mid(2)) {
+        const QStringList columns = line.simplified().split(QLatin1Char(' '));
+        if (columns.size() > 4 && columns.at(2) == QLatin1String("image"))
+            sizes << columns.at(3) + QLatin1Char('x') + columns.at(4);
+    }
+    sizes.sort();
+    QCOMPARE(sizes, QStringList({QStringLiteral("153x103"), QStringLiteral("549x49")}));
 }
 
 void tst_Form7Layout::pageButtonsOutOfSight()

@@ -65,6 +65,9 @@ private Q_SLOTS:
     void membershipType();
     void sampleRecord();
     void pageView();
+    void focusGoesToPrint_data();
+    void focusGoesToPrint();
+    void formLeftAloneShowsNoPage();
     void cancel_data();
     void cancel();
 };
@@ -387,6 +390,63 @@ void tst_Preview::pageView()
     for (const char *name : {"Command3", "Command4", "Command5"})
         QTRY_VERIFY2(window.rect().contains(control(window, QString::fromLatin1(name))->geometry()), name);
     QCOMPARE(shell.endCalls, 0);
+}
+
+void tst_Preview::focusGoesToPrint_data()
+{
+    QTest::addColumn<QString>("focused");
+
+    QTest::newRow("the first name") << QStringLiteral("Text1");
+    QTest::newRow("the spouse's birthday") << QStringLiteral("Text17");
+    QTest::newRow("the operating system") << QStringLiteral("Combo1");
+    QTest::newRow("a permission") << QStringLiteral("Check2");
+    QTest::newRow("Preview itself, clicked") << QStringLiteral("Command1");
+}
+
+// Wherever the focus was in the form, the page view starts on Print.
+void tst_Preview::focusGoesToPrint()
+{
+    QFETCH(QString, focused);
+
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    fillEveryBox(window);
+    control(window, focused)->setFocus();
+    QVERIFY(control(window, focused)->hasFocus());
+
+    window.Command1_Click();
+
+    QVERIFY(shell.warnings.isEmpty());
+    QCOMPARE(window.focusWidget(), control(window, QStringLiteral("Command3")));
+    QCOMPARE(QApplication::focusWidget(), control(window, QStringLiteral("Command3")));
+}
+
+// Whatever the window does while the applicant reads the form, nothing of a
+// page shows on it or reaches a screen reader, and the first page drawn is
+// the page of the entries.
+void tst_Preview::formLeftAloneShowsNoPage()
+{
+    Session session(Session::LoadAndShow);
+    auto &[shell, record, window] = session;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(200);
+
+    WindowSurface *surface = window.surface();
+    QVERIFY(surface->pageText().isEmpty());
+    QCOMPARE(surface->CurrentX(), 0.0);
+    QCOMPARE(surface->CurrentY(), 0.0);
+    const QString ink = firstOtherPixel(shownPage(*surface), PaleCyan);
+    QVERIFY2(ink.isEmpty(), qPrintable(ink));
+
+    control<QLineEdit>(window, QStringLiteral("Text1"))->setText(QStringLiteral("."));
+    window.Command1_Click();
+    Session fresh(Session::ShowOnly);
+    fresh.window.Form_Load();
+    control<QLineEdit>(fresh.window, QStringLiteral("Text1"))->setText(QStringLiteral("."));
+    fresh.window.Command1_Click();
+    QCOMPARE(surface->pageText().text(), fresh.window.surface()->pageText().text());
+    QCOMPARE(shownPage(*surface), shownPage(*fresh.window.surface()));
 }
 
 void tst_Preview::cancel_data()
