@@ -1,6 +1,7 @@
 #include "devicefont.h"
 
 #include <QPaintDevice>
+#include <QPointF>
 
 #include <algorithm>
 #include <cmath>
@@ -183,6 +184,17 @@ qsizetype DeviceFont::visibleLength(const QString &text, double room) const
             return length;
     }
     return size;
+}
+
+std::optional<QString> DeviceFont::visiblePart(double x, double y, const QString &text, const QSizeF &reach) const
+{
+    // A line's height beyond the edge still lets slanted and overhanging
+    // letters in.
+    const double margin = lineHeight() * m_unitsPerTwip;
+    const QPointF at = QPointF(x, y) * m_unitsPerTwip;
+    if (at.x() > reach.width() + margin || at.y() > reach.height() + margin)
+        return std::nullopt;
+    return text.left(visibleLength(text, reach.width() + margin - at.x()));
 }
 
 double DeviceFont::lineHeight() const

@@ -3,8 +3,10 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QSizeF>
 
 #include <array>
+#include <optional>
 
 class QPaintDevice;
 
@@ -25,6 +27,10 @@ public:
     // that lies within room device units of where it begins: a long entry
     // draws only what can be seen of it.
     qsizetype visibleLength(const QString &text, double room) const;
+    // What can be seen of text drawn at (x, y) twips on an area that reaches
+    // from the origin to reach, in device units; nothing when it starts past
+    // the area's right or bottom edge.
+    std::optional<QString> visiblePart(double x, double y, const QString &text, const QSizeF &reach) const;
     double averageCharWidth() const;
     double lineHeight() const;
     double ascent() const;

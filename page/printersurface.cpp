@@ -104,17 +104,16 @@ double PrinterSurface::lineHeight()
 
 void PrinterSurface::drawText(double x, double y, const QString &text)
 {
-    const double scale = m_font.unitsPerTwip();
     // Nothing past the paper's edges is printed, and a long entry would still
     // cost its whole shaping to put into the print document.
-    const QSizeF paper = m_printer.paperRect(QPrinter::DevicePixel).size();
-    const double margin = m_font.lineHeight() * scale;
-    if (x * scale > paper.width() + margin || y * scale > paper.height() + margin)
+    const std::optional<QString> shown =
+        m_font.visiblePart(x, y, text, m_printer.paperRect(QPrinter::DevicePixel).size());
+    if (!shown)
         return;
+    const double scale = m_font.unitsPerTwip();
     m_painter.setFont(m_font.font());
     m_painter.setPen(ForeColor());
-    m_painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale),
-                       text.left(m_font.visibleLength(text, paper.width() + margin - x * scale)));
+    m_painter.drawText(QPointF(x * scale, (y + m_font.ascent()) * scale), *shown);
 }
 
 void PrinterSurface::fontChanged()

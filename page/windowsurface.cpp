@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 WindowSurface::WindowSurface(const QFont &designFont, QWidget *parent)
     : QWidget(parent),
@@ -119,12 +120,13 @@ struct Placed
 // long entry would still cost its whole shaping to draw.
 std::optional<Placed> place(const DeviceFont &font, const QSizeF &reach, double x, double y, const QString &text)
 {
+    std::optional<QString> shown = font.visiblePart(x, y, text, reach);
+    if (!shown)
+        return std::nullopt;
     const double scale = font.unitsPerTwip();
     const double margin = font.lineHeight() * scale;
-    if (x * scale > reach.width() + margin || y * scale > reach.height() + margin)
-        return std::nullopt;
     Placed placed;
-    placed.shown = text.left(font.visibleLength(text, reach.width() + margin - x * scale));
+    placed.shown = std::move(*shown);
     placed.drawn = QRectF(x * scale, y * scale, font.textWidth(placed.shown) * scale, font.lineHeight() * scale)
                        .adjusted(-margin, -margin, margin, margin)
                        .intersected(QRectF(QPointF(0, 0), reach));

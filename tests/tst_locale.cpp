@@ -27,6 +27,17 @@ private Q_SLOTS:
     void pageStaysLeftToRight();
 };
 
+namespace {
+
+// Preview of the sample application the "." shortcut fills in.
+void previewTheSample(Form7 &window)
+{
+    FormDriver::enter(window, QStringLiteral("Text1"), QStringLiteral("."));
+    window.Command1_Click();
+}
+
+} // namespace
+
 void tst_Locale::cleanup()
 {
     QLocale::setDefault(QLocale::system());
@@ -47,12 +58,9 @@ void tst_Locale::previewDate()
     QFETCH(QString, locale);
 
     QLocale::setDefault(QLocale(locale));
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("."));
-    window.Command1_Click();
+    FormDriver::Session session(FormDriver::Session::LoadAndShow);
+    Form7 &window = session.window;
+    previewTheSample(window);
 
     const QDate today = QDate::currentDate();
     const QString date = QStringLiteral("%1 %2, %3")
@@ -114,13 +122,9 @@ namespace {
 QImage previewOfTheSample(Qt::LayoutDirection direction)
 {
     QGuiApplication::setLayoutDirection(direction);
-    FakeShell shell;
-    ApplicantRecord record;
-    Form7 window(shell, record);
-    window.Form_Load();
-    window.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("."));
-    window.Command1_Click();
-    return FormDriver::shownPage(*window.surface());
+    FormDriver::Session session(FormDriver::Session::LoadAndShow);
+    previewTheSample(session.window);
+    return FormDriver::shownPage(*session.window.surface());
 }
 
 } // namespace

@@ -190,6 +190,27 @@ void tst_PageSurface::printerTextWidthsScaleWithResolution()
     QVERIFY(qAbs(a.zoneWidth() - b.zoneWidth()) / a.zoneWidth() < 0.01);
 }
 
+namespace {
+
+// A window of 400 by 300 pixels whose surface is white and keeps what is
+// drawn on it, in Times New Roman.
+struct KeptDrawing
+{
+    KeptDrawing() : surface(window.font(), &window)
+    {
+        window.resize(400, 300);
+        surface.resize(400, 300);
+        surface.setBackColor(Qt::white);
+        surface.setAutoRedraw(true);
+        surface.setFontName(QStringLiteral("Times New Roman"));
+    }
+
+    QWidget window;
+    WindowSurface surface;
+};
+
+} // namespace
+
 void tst_PageSurface::windowErasesPersistentDrawing_data()
 {
     QTest::addColumn<bool>("byCls");
@@ -201,13 +222,8 @@ void tst_PageSurface::windowErasesPersistentDrawing()
 {
     QFETCH(bool, byCls);
 
-    QWidget window;
-    window.resize(400, 300);
-    WindowSurface surface(window.font(), &window);
-    surface.resize(400, 300);
-    surface.setBackColor(Qt::white);
-    surface.setAutoRedraw(true);
-    surface.setFontName(QStringLiteral("Times New Roman"));
+    KeptDrawing kept;
+    WindowSurface &surface = kept.surface;
     surface.setFontSize(24);
     surface.setCurrentX(300);
     surface.setCurrentY(300);
@@ -264,13 +280,9 @@ void tst_PageSurface::windowDrawingSurvivesRepaint()
 // fits the window's image as it was made.
 void tst_PageSurface::rehearsalLeavesTheWindowAsItWas()
 {
-    QWidget window;
-    window.resize(400, 300);
-    WindowSurface surface(window.font(), &window);
-    surface.resize(400, 300);
-    surface.setBackColor(Qt::white);
-    surface.setAutoRedraw(true);
-    surface.setFontName(QStringLiteral("Times New Roman"));
+    KeptDrawing kept;
+    QWidget &window = kept.window;
+    WindowSurface &surface = kept.surface;
     surface.setFontSize(12);
     surface.setForeColor(Qt::darkBlue);
     surface.setCurrentX(300);
