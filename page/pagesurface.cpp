@@ -38,6 +38,20 @@ double PageSurface::zoneWidth()
     return ZoneColumns * averageCharWidth();
 }
 
+// The first zone boundary strictly after x. A cursor on a boundary, also one
+// that x / zone puts a rounding error short of it, has reached that boundary
+// and goes on to the next; one clearly inside a zone goes to its end.
+double PageSurface::nextZoneBoundary(double x)
+{
+    const double zone = zoneWidth();
+    if (!(zone > 0))
+        return x;
+    const double zones = x / zone;
+    const double nearest = std::round(zones);
+    const double reached = std::abs(zones - nearest) <= BoundaryTolerance ? nearest : std::floor(zones);
+    return (reached + 1) * zone;
+}
+
 void PageSurface::Print(std::initializer_list<PrintElement> list)
 {
     Print(list.begin(), list.end());
@@ -57,12 +71,9 @@ void PageSurface::Print(const PrintElement *begin, const PrintElement *end)
         switch (element->separator()) {
         case Sep::Stay:
             break;
-        case Sep::Zone: {
-            const double zone = zoneWidth();
-            if (zone > 0)
-                m_currentX = (std::floor(m_currentX / zone) + 1) * zone;
+        case Sep::Zone:
+            m_currentX = nextZoneBoundary(m_currentX);
             break;
-        }
         case Sep::End:
             m_currentX = 0;
             m_currentY += lineHeight();

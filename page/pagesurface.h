@@ -77,6 +77,13 @@ protected:
     virtual void fontChanged() {}
 
 private:
+    // How far, in zones, a cursor may lie from a zone boundary and still
+    // stand on it: far above the rounding of any position on a page, far
+    // below a dot of any printer.
+    static constexpr double BoundaryTolerance = 1e-9;
+
+    double nextZoneBoundary(double x);
+
     double m_currentX = 0;
     double m_currentY = 0;
     QString m_fontName;

@@ -22,7 +22,8 @@ private Q_SLOTS:
     void fontPropertyChangesOnlyItself();
     void classicAverageWidthOnPrinter_data();
     void classicAverageWidthOnPrinter();
-    void printerTextWidthsScaleWithResolution();
+    void printerZonesAtAnyResolution_data();
+    void printerZonesAtAnyResolution();
     void windowErasesPersistentDrawing_data();
     void windowErasesPersistentDrawing();
     void windowDrawingSurvivesRepaint();
@@ -31,23 +32,30 @@ private Q_SLOTS:
 
 void tst_PageSurface::zoneMovesToNextBoundary_data()
 {
+    QTest::addColumn<double>("points");
     QTest::addColumn<double>("startX");
     QTest::addColumn<double>("expectedX");
 
     // 10-point font: zones of 14 * 100 twips.
-    QTest::newRow("from the left edge") << 0.0 << 1400.0;
-    QTest::newRow("inside the first zone") << 800.0 << 1400.0;
-    QTest::newRow("between two boundaries") << 2900.0 << 4200.0;
-    QTest::newRow("exactly on a boundary") << 2800.0 << 4200.0;
-    QTest::newRow("just below a boundary") << 2799.5 << 2800.0;
+    QTest::newRow("from the left edge") << 10.0 << 0.0 << 1400.0;
+    QTest::newRow("inside the first zone") << 10.0 << 800.0 << 1400.0;
+    QTest::newRow("between two boundaries") << 10.0 << 2900.0 << 4200.0;
+    QTest::newRow("exactly on a boundary") << 10.0 << 2800.0 << 4200.0;
+    QTest::newRow("a rounding error below a boundary") << 10.0 << 2800.0 - 1e-9 << 4200.0;
+    QTest::newRow("just below a boundary") << 10.0 << 2799.5 << 2800.0;
+    // Zones of 1020.6 twips: the third boundary, as the surface steps to it,
+    // divides by the zone width to a hair under 3.
+    const double zone = PageSurface::ZoneColumns * RecordingSurface::charWidth(7.29);
+    QTest::newRow("on the third boundary of zones 1020.6 twips wide") << 7.29 << 3 * zone << 4 * zone;
 }
 
 void tst_PageSurface::zoneMovesToNextBoundary()
 {
+    QFETCH(double, points);
     QFETCH(double, startX);
     QFETCH(double, expectedX);
 
-    RecordingSurface surface(QStringLiteral("Times New Roman"), 10);
+    RecordingSurface surface(QStringLiteral("Times New Roman"), points);
     surface.setCurrentX(startX);
     surface.setCurrentY(500);
     surface.Print({Sep::Zone, "x", Sep::Stay});
@@ -55,7 +63,7 @@ void tst_PageSurface::zoneMovesToNextBoundary()
     QCOMPARE(surface.texts.size(), 1);
     QCOMPARE(surface.texts[0].x, expectedX);
     QCOMPARE(surface.texts[0].y, 500.0);
-    QCOMPARE(surface.CurrentX(), expectedX + 100);
+    QCOMPARE(surface.CurrentX(), expectedX + RecordingSurface::charWidth(points));
     QCOMPARE(surface.CurrentY(), 500.0);
 }
 
@@ -171,23 +179,61 @@ void tst_PageSurface::classicAverageWidthOnPrinter()
              qPrintable(QStringLiteral("average %1 twips, expected %2").arg(average).arg(expected)));
 }
 
-void tst_PageSurface::printerTextWidthsScaleWithResolution()
+void tst_PageSurface::printerZonesAtAnyResolution_data()
 {
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QString>("family");
+
+    for (const QString &family : {QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")}) {
+        for (int dpi : {150, 300, 400, 720, 2400})
+            QTest::addRow("%s at %d dpi", qPrintable(family), dpi) << dpi << family;
+    }
+}
+
+// The same page in twips, whatever the printer's resolution; and in every
+// font of the page, a list of empty places puts the next text on the zone
+// it counts, however the zone width divides.
+void tst_PageSurface::printerZonesAtAnyResolution()
+{
+    QFETCH(int, dpi);
+    QFETCH(QString, family);
+
     QTemporaryDir dir;
     QPrinter high(QPrinter::HighResolution);
     high.setOutputFileName(dir.filePath(QStringLiteral("high.pdf")));
-    QPrinter low(QPrinter::ScreenResolution);
-    low.setOutputFileName(dir.filePath(QStringLiteral("low.pdf")));
-    low.setResolution(300);
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    printer.setResolution(dpi);
+    QCOMPARE(printer.resolution(), dpi);
 
-    PrinterSurface a(high);
-    PrinterSurface b(low);
-    for (PrinterSurface *s : {&a, &b}) {
-        s->setFontName(QStringLiteral("Times New Roman"));
+    PrinterSurface reference(high);
+    PrinterSurface surface(printer);
+    for (PrinterSurface *s : {&reference, &surface}) {
+        s->setFontName(family);
         s->setFontSize(10);
     }
-    // The same page in twips, whatever the printer's resolution.
-    QVERIFY(qAbs(a.zoneWidth() - b.zoneWidth()) / a.zoneWidth() < 0.01);
+    QVERIFY(qAbs(reference.zoneWidth() - surface.zoneWidth()) / reference.zoneWidth() < 0.01);
+
+    const PrintElement emptyPlaces[] = {Sep::Zone, Sep::Zone, Sep::Zone, Sep::Zone, Sep::Zone,
+                                        Sep::Zone, Sep::Zone, Sep::Zone, Sep::Zone};
+    for (double points : {8.0, 10.0, 12.0, 24.0}) {
+        for (int style = 0; style < 4; ++style) {
+            surface.setFontSize(points);
+            surface.setFontBold(style & 1);
+            surface.setFontItalic(style & 2);
+            const double zone = surface.zoneWidth();
+            for (int zones = 1; zones <= 9; ++zones) {
+                surface.setCurrentX(0);
+                surface.Print(emptyPlaces, emptyPlaces + zones);
+                QVERIFY2(qAbs(surface.CurrentX() - zones * zone) < zone / 2,
+                         qPrintable(QStringLiteral("%1 pt, style %2: %3 empty places end at %4 zones")
+                                        .arg(points)
+                                        .arg(style)
+                                        .arg(zones)
+                                        .arg(surface.CurrentX() / zone)));
+            }
+        }
+    }
 }
 
 namespace {
