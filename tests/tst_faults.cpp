@@ -15,8 +15,9 @@
 using namespace FormDriver;
 
 // What the desktop and the disk can do to the window: a file that cannot be
-// written, the window covered, minimized or resized, and the window closed
-// through its frame.
+// written, the window minimized or resized, and the window closed through
+// its frame. (A covered window is shown again from the toolkit's backing
+// store, without painting; there is nothing of the window's own to check.)
 
 namespace {
 
@@ -133,7 +134,6 @@ void tst_Faults::pageOutlastsWindowChanges_data()
 {
     QTest::addColumn<QString>("change");
 
-    QTest::newRow("covered by another window and uncovered") << QStringLiteral("cover");
     QTest::newRow("minimized and restored") << QStringLiteral("minimize");
     QTest::newRow("screen grown") << QStringLiteral("grow");
     QTest::newRow("screen shrunk") << QStringLiteral("shrink");
@@ -153,14 +153,7 @@ void tst_Faults::pageOutlastsWindowChanges()
     const QImage seen = shot(window, maximized);
 
     QSize common = maximized;
-    if (change == QLatin1String("cover")) {
-        QWidget cover;
-        cover.setGeometry(window.geometry());
-        cover.show();
-        cover.raise();
-        QVERIFY(QTest::qWaitForWindowExposed(&cover));
-        cover.hide();
-    } else if (change == QLatin1String("minimize")) {
+    if (change == QLatin1String("minimize")) {
         window.setWindowState(window.windowState() | Qt::WindowMinimized);
         QTRY_VERIFY(window.isMinimized());
         window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
