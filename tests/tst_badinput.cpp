@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QRawFont>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,15 +54,6 @@ QString asRead(const QString &text)
     return visible.simplified();
 }
 
-// Whether the printer's face has a glyph for every visible character.
-bool printerFaceCarries(const QString &text)
-{
-    static const QRawFont face = QRawFont::fromFont(QFont(QStringLiteral("Times New Roman")));
-    const QList<uint> codePoints = asRead(text).toUcs4();
-    return std::all_of(codePoints.begin(), codePoints.end(),
-                       [](uint c) { return face.supportsCharacter(c); });
-}
-
 // How many of the drawn texts hold value.
 qsizetype drawnWith(const RecordingSurface &surface, const QString &value)
 {
@@ -100,28 +90,37 @@ void tst_BadInput::comesThroughAsTyped_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("box"); // empty: every box at once
+    QTest::addColumn<bool>("readable"); // read back from the printed page
 
-    const QList<QPair<const char *, QString>> texts = {
-        {"100,000 characters", longText()},
-        {"accented Latin", QStringLiteral("Zoë Ångström-Núñez")},
-        {"Greek", QStringLiteral("Αλέξανδρος Πάππας")},
-        {"CJK", QStringLiteral("山田太郎 東京都")},
-        {"emoji beyond the basic plane", QStringLiteral("😀 👨\u200D👩\u200D👧 𝄞")},
-        {"Arabic", QStringLiteral("محمد عبد الله")},
-        {"Hebrew", QStringLiteral("דוד כהן")},
-        {"combining marks", QStringLiteral("Jose\u0301 Zoe\u0308")},
-        {"zero-width joiners", QStringLiteral("Ann\u200DLee\u200CSon")},
-        {"ampersand", QStringLiteral("&")},
-        {"double ampersand", QStringLiteral("&&")},
-        {"markup", QStringLiteral("<b>bold</b>")},
-        {"placeholders", QStringLiteral("%1 %2")},
-        {"tab", QStringLiteral("Tab\there")},
-        {"leading and trailing blanks", QStringLiteral("  Ann Lee  ")},
+    // Scripts the page's face has no letters for are printed in whatever
+    // face the machine falls back to, if any: only their way through the
+    // program is checked. Everything else must come back from the paper.
+    const struct
+    {
+        const char *what;
+        QString text;
+        bool readable;
+    } texts[] = {
+        {"100,000 characters", longText(), true},
+        {"accented Latin", QStringLiteral("Zoë Ångström-Núñez"), true},
+        {"Greek", QStringLiteral("Αλέξανδρος Πάππας"), true},
+        {"CJK", QStringLiteral("山田太郎 東京都"), false},
+        {"emoji beyond the basic plane", QStringLiteral("😀 👨\u200D👩\u200D👧 𝄞"), false},
+        {"Arabic", QStringLiteral("محمد عبد الله"), false},
+        {"Hebrew", QStringLiteral("דוד כהן"), false},
+        {"combining marks", QStringLiteral("Jose\u0301 Zoe\u0308"), true},
+        {"zero-width joiners", QStringLiteral("Ann\u200DLee\u200CSon"), true},
+        {"ampersand", QStringLiteral("&"), true},
+        {"double ampersand", QStringLiteral("&&"), true},
+        {"markup", QStringLiteral("<b>bold</b>"), true},
+        {"placeholders", QStringLiteral("%1 %2"), true},
+        {"tab", QStringLiteral("Tab\there"), true},
+        {"leading and trailing blanks", QStringLiteral("  Ann Lee  "), true},
     };
-    for (const auto &[what, text] : texts) {
+    for (const auto &[what, text, readable] : texts) {
         for (const EntryBox &box : entryBoxes())
-            QTest::addRow("%s in %s", what, box.role) << text << box.name;
-        QTest::addRow("%s in every box", what) << text << QString();
+            QTest::addRow("%s in %s", what, box.role) << text << box.name << readable;
+        QTest::addRow("%s in every box", what) << text << QString() << readable;
     }
 }
 
@@ -129,6 +128,7 @@ void tst_BadInput::comesThroughAsTyped()
 {
     QFETCH(QString, text);
     QFETCH(QString, box);
+    QFETCH(bool, readable);
 
     Session session(Session::LoadAndShow);
     auto &[shell, record, window] = session;
@@ -199,7 +199,7 @@ void tst_BadInput::comesThroughAsTyped()
         QVERIFY2(previewMs < LongTextBudgetMs && printMs < LongTextBudgetMs, "the long text took far too long");
     }
 
-    if (!printerFaceCarries(text))
+    if (!readable)
         return;
     const QString read = asRead(pdfText(pdf));
     // A long value runs off the paper; its start is on it.
