@@ -23,6 +23,8 @@ ViewShape::ViewShape(QWidget &window, FormShell &shell, const QSize &inputSize, 
 // a window that cannot change its size.
 void ViewShape::showPageView()
 {
+    if (m_pageView)
+        return;
     m_pageView = true;
     liftInputSize();
     const Qt::WindowStates state = m_window.windowState();

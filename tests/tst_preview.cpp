@@ -238,7 +238,7 @@ void tst_Preview::copiesEveryBox()
 
     Session session(Session::ShowOnly);
     auto &[shell, record, window] = session;
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillEveryBox(window);
     auto *combo = control<QComboBox>(window, QStringLiteral("Combo1"));
     combo->setFocus();
@@ -271,7 +271,7 @@ void tst_Preview::primaryOsIsTheComboText()
 
     Session session(Session::ShowOnly);
     auto &[shell, record, window] = session;
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     box(window, 1)->setText(QStringLiteral("Ann"));
     box(window, 7)->setText(QStringLiteral("9 Elm"));
     auto *combo = control<QComboBox>(window, QStringLiteral("Combo1"));
@@ -426,8 +426,7 @@ void tst_Preview::focusGoesToPrint()
 
     Session session(Session::LoadAndShow);
     auto &[shell, record, window] = session;
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    if (!window.isActiveWindow())
+    if (!QTest::qWaitForWindowActive(&window) || !window.isActiveWindow())
         QSKIP("The window system gives the window no keyboard focus");
     fillEveryBox(window);
     control(window, focused)->setFocus();
