@@ -350,9 +350,10 @@ void Form7::showPageButtons(bool shown)
 // buttons, with the form's margin beyond them.
 QSize Form7::pageViewSize() const
 {
+    const QWidget *const controls[] = {Picture1, Picture2, Command3, Command4, Command5};
     QRect needed = m_surface->drawnRect();
-    for (const QWidget *shown : std::initializer_list<const QWidget *>{Picture1, Picture2, Command3, Command4, Command5})
-        needed |= shown->geometry().adjusted(0, 0, twips(120), twips(120));
+    for (const QWidget *control : controls)
+        needed |= control->geometry().adjusted(0, 0, twips(120), twips(120));
     return QSize(needed.right() + 1, needed.bottom() + 1);
 }
 

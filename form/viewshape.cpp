@@ -45,9 +45,9 @@ void ViewShape::showInputView()
     settle();
 }
 
-// The window system's answers come to the native window, which the request
-// makes when there is none yet; the widget hears only of those that differ
-// from what it asked for.
+// The window system's answers come to the native window, made here when the
+// window has not been shown yet; the widget itself hears only of answers
+// that differ from what it asked for.
 void ViewShape::watchWindowSystem()
 {
     m_window.winId();
