@@ -7,6 +7,7 @@
 #include "previewpage.h"
 #include "printedpage.h"
 #include "printersurface.h"
+#include "viewshape.h"
 #include "windowsurface.h"
 
 #include <QCheckBox>
@@ -123,7 +124,8 @@ Form7::Form7(FormShell &shell, ApplicantRecord &record, QWidget *parent)
     createControls();
     setTabOrder();
     setAccessibleNames();
-    setInputViewSize(true);
+    m_shape = new ViewShape(*this, m_shell, QSize(twips(ClientWidth), twips(ClientHeight)),
+                            [this] { return pageViewSize(); });
     Text1->setFocus();
     // The pictures belong to the page view: they are decoded once the form's
     // first frame is drawn, or when Preview or Print needs them first.
@@ -283,6 +285,7 @@ void Form7::createControls()
     Command3 = makeButton("Command3", "Print", "Click to print this page.", twipsRect(8400, 1200, 852, 492));
     Command4 = makeButton("Command4", "Edit", "Click to recall the filled-out input form.", twipsRect(8400, 1900, 852, 492));
     Command5 = makeButton("Command5", "Cancel", "Click to exit without save.", twipsRect(8400, 2600, 852, 492));
+    showPageButtons(false);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -312,9 +315,6 @@ void Form7::setTabOrder()
                               Command1, Command2, Command3, Command4, Command5, Text14};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    // Out of sight at normal size, the page buttons take no Tab stop there.
-    for (QPushButton *button : {Command3, Command4, Command5})
-        button->setFocusPolicy(Qt::NoFocus);
 }
 
 // Screen readers name each box by the label above it (the tooltips already
@@ -335,14 +335,26 @@ void Form7::setAccessibleNames()
     m_surface->setAccessibleName(QStringLiteral("Application page"));
 }
 
-void Form7::setInputViewSize(bool fixed)
+// The page buttons lie beyond the input view's right edge: there they are
+// hidden and disabled, so that neither a key, a click nor a screen reader
+// reaches them.
+void Form7::showPageButtons(bool shown)
 {
-    if (fixed) {
-        setFixedSize(twips(ClientWidth), twips(ClientHeight));
-    } else {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    for (QPushButton *button : {Command3, Command4, Command5}) {
+        button->setEnabled(shown);
+        button->setVisible(shown);
     }
+}
+
+// What the page view has to show: the drawn page, the pictures and the
+// buttons, with the form's margin beyond them.
+QSize Form7::pageViewSize() const
+{
+    const QWidget *const controls[] = {Picture1, Picture2, Command3, Command4, Command5};
+    QRect needed = m_surface->drawnRect();
+    for (const QWidget *control : controls)
+        needed |= control->geometry().adjusted(0, 0, twips(120), twips(120));
+    return QSize(needed.right() + 1, needed.bottom() + 1);
 }
 
 bool Form7::eventFilter(QObject *watched, QEvent *event)
@@ -523,10 +535,8 @@ void Form7::hideLabelsTextsAndChecks()
 void Form7::whiteAndMaximized()
 {
     m_surface->setBackColor(White);
-    setInputViewSize(false);
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-    for (QPushButton *button : {Command3, Command4, Command5})
-        button->setFocusPolicy(Qt::StrongFocus);
+    showPageButtons(true);
+    m_shape->showPageView();
 }
 
 void Form7::hideInputButtons()
@@ -584,10 +594,7 @@ void Form7::Command4_Click()
 {
     Picture1->hide();
     Picture2->hide();
-    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    setInputViewSize(true);
-    for (QPushButton *button : {Command3, Command4, Command5})
-        button->setFocusPolicy(Qt::NoFocus);
+    m_shape->showInputView();
     m_surface->setBackColor(PaleCyan);
     Command1->show();
     Command2->show();
@@ -620,6 +627,7 @@ void Form7::Command4_Click()
     Check2->show();
     Combo1->show();
     Text1->setFocus();
+    showPageButtons(false);
 }
 
 // Cancel in the page view.

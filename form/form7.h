@@ -19,6 +19,7 @@ class QRadioButton;
 struct ApplicantRecord;
 struct PageInputs;
 class FormShell;
+class ViewShape;
 class WindowSurface;
 
 // The application window: the form the applicant fills in, and the same
@@ -71,7 +72,8 @@ private:
     void hideLabelsTextsAndChecks();
     void hideInputButtons();
     void whiteAndMaximized();
-    void setInputViewSize(bool fixed);
+    void showPageButtons(bool shown);
+    QSize pageViewSize() const;
     void drawPreviewPage();
     void endProgram();
     void loadPictures();
@@ -80,6 +82,7 @@ private:
     FormShell &m_shell;
     ApplicantRecord &m_record;
     WindowSurface *m_surface = nullptr;
+    ViewShape *m_shape = nullptr;
     QImage m_image1;
     QImage m_image2;
     bool m_picturesLoaded = false;

@@ -1,3 +1,10 @@
 #include "formshell.h"
 
+#include <QWidget>
+
 FormShell::~FormShell() = default;
+
+void FormShell::requestWindowState(QWidget *window, Qt::WindowStates state)
+{
+    window->setWindowState(state);
+}

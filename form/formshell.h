@@ -1,12 +1,15 @@
 #ifndef FORMSHELL_H
 #define FORMSHELL_H
 
+#include <QtCore/qnamespace.h>
+
 class QPrinter;
 class QString;
 class QWidget;
 
 // What the application window asks of the desktop: a warning to the user, the
-// print dialog and the end of the program. Tests put a stand-in here.
+// print dialog, the end of the program and the window's state. Tests put a
+// stand-in here.
 class FormShell
 {
 public:
@@ -18,6 +21,9 @@ public:
     virtual bool execPrintDialog(QPrinter *printer, QWidget *parent) = 0;
     // Ends the program once the current command has returned.
     virtual void endProgram() = 0;
+    // Asks the window system to maximize the window or give it back its
+    // normal size; it answers later, with a change of the window's state.
+    virtual void requestWindowState(QWidget *window, Qt::WindowStates state);
 };
 
 #endif

@@ -44,6 +44,7 @@ void WindowSurface::eraseDrawing()
     if (!m_persistent.isNull())
         m_persistent.fill(m_backColor);
     m_transient = QImage();
+    m_drawnRect = QRect();
     m_pageText.clear();
     update();
 }
@@ -145,10 +146,12 @@ void WindowSurface::drawText(double x, double y, const QString &text)
     if (!placed)
         return;
 
-    if (m_autoRedraw)
+    if (m_autoRedraw) {
         ensureImage(m_persistent, QImage::Format_RGB32, m_backColor, placed->drawn);
-    else
+        m_drawnRect |= placed->drawn.toAlignedRect();
+    } else {
         ensureImage(m_transient, QImage::Format_ARGB32_Premultiplied, Qt::transparent, placed->drawn);
+    }
     QPainter painter(m_autoRedraw ? &m_persistent : &m_transient);
     painter.setFont(m_font.font());
     painter.setPen(ForeColor());

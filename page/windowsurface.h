@@ -41,6 +41,9 @@ public:
     // The texts that stay on the surface, for screen readers.
     const PageText &pageText() const { return m_pageText; }
 
+    // Where the drawing that stays on the surface lies.
+    QRect drawnRect() const { return m_drawnRect; }
+
     // The persistent image, for inspection.
     const QImage &persistentImage() const { return m_persistent; }
 
@@ -62,6 +65,7 @@ private:
     QColor m_backColor;
     bool m_autoRedraw = false;
     QImage m_persistent;
+    QRect m_drawnRect;
     QImage m_transient; // drawn with AutoRedraw off: gone at the next repaint
     PageText m_pageText;
     // The fonts of the rehearsed page, kept so that the toolkit keeps them loaded.

@@ -35,10 +35,18 @@ public:
 
     void endProgram() override { ++endCalls; }
 
+    // A window manager that does not maximize windows never answers.
+    void requestWindowState(QWidget *window, Qt::WindowStates state) override
+    {
+        if (!(ignoreMaximize && state.testFlag(Qt::WindowMaximized)))
+            FormShell::requestWindowState(window, state);
+    }
+
     QList<Warning> warnings;
     int printDialogs = 0;
     int endCalls = 0;
     bool acceptPrint = false;
+    bool ignoreMaximize = false;
     std::function<void(QPrinter &)> configurePrinter;
 };
 

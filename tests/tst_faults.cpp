@@ -106,6 +106,7 @@ void tst_Faults::unwritableFile()
     const QStringList pageView = controlsInPlace(window);
     const QImage page = window.surface()->persistentImage();
     const ApplicantRecord kept = record;
+    const Qt::WindowStates state = window.windowState();
 
     printTo(shell, path);
     click(window, "Command3");
@@ -114,7 +115,7 @@ void tst_Faults::unwritableFile()
     QCOMPARE(shell.warnings.first().title, Title);
     QVERIFY2(shell.warnings.first().text.contains(QFileInfo(path).fileName()), qPrintable(shell.warnings.first().text));
     QCOMPARE(shell.endCalls, 0);
-    QVERIFY(window.isMaximized());
+    QCOMPARE(window.windowState(), state);
     QCOMPARE(controlsInPlace(window), pageView);
     QCOMPARE(window.surface()->persistentImage(), page);
     QCOMPARE(record, kept);
@@ -142,6 +143,9 @@ void tst_Faults::pageOutlastsWindowChanges_data()
 void tst_Faults::pageOutlastsWindowChanges()
 {
     QFETCH(QString, change);
+    if ((change == QLatin1String("grow") || change == QLatin1String("shrink"))
+        && QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QSKIP("A real window system gives a maximized window its size itself");
 
     Session session(Session::LoadAndShow);
     auto &[shell, record, window] = session;

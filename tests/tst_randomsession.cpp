@@ -64,8 +64,10 @@ struct Model
         if (pageView)
             return pageViewControls();
         QStringList names = allControls();
-        names.removeAll(QStringLiteral("Picture1"));
-        names.removeAll(QStringLiteral("Picture2"));
+        for (const QString &pageOnly : {QStringLiteral("Picture1"), QStringLiteral("Picture2"),
+                                        QStringLiteral("Command3"), QStringLiteral("Command4"),
+                                        QStringLiteral("Command5")})
+            names.removeAll(pageOnly);
         return names;
     }
 
