@@ -179,7 +179,8 @@ Run run(const QString &program, const QStringList &arguments)
 // have printed.
 std::optional<QStringList> jobHistory()
 {
-    const Run r = run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), Queue});
+    const Run r =
+        run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), Queue});
     if (r.exitCode != 0) {
         qWarning("lpstat: %s", qPrintable(r.output));
         return std::nullopt;
