@@ -9,7 +9,7 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: bench run test test-main test-sanitizers build configure deps clean screenshots package
+.PHONY: bench run test test-main test-sanitizers build configure deps clean screenshots package fresh-check
 
 run: build
 	@scripts/run-app $(BUILD)/app/tfcc-application
@@ -53,6 +53,11 @@ bench: deps
 	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target tfcc-application tfcc-floor tfcc-mapwatch tfcc-bench-page \
 		>$(BENCH_BUILD)/bench-build.log || { cat $(BENCH_BUILD)/bench-build.log; false; }
 	@bench/run-bench $(BENCH_BUILD)
+
+# The README's `make test` and `make run` in a brand-new Debian 12 root, from
+# a clean clone of the committed HEAD (see Contributing in the README). As root.
+fresh-check:
+	@scripts/fresh-check
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
