@@ -50,7 +50,7 @@ screenshots: build
 BENCH_BUILD ?= build-bench
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTFCC_BENCH=ON >/dev/null
-	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target tfcc-application tfcc-floor tfcc-mapwatch tfcc-bench-page \
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target tfcc-application tfcc-floor tfcc-textfloor tfcc-mapwatch tfcc-bench-page \
 		>$(BENCH_BUILD)/bench-build.log || { cat $(BENCH_BUILD)/bench-build.log; false; }
 	@bench/run-bench $(BENCH_BUILD)
 
