@@ -1,9 +1,9 @@
 #include "fontwarmup.h"
 
+#include "designface.h"
+
 #include <QFontDatabase>
 #include <QStringList>
-
-#include <fontconfig/fontconfig.h>
 
 #include <system_error>
 
@@ -42,9 +42,11 @@ void FontWarmUp::finish()
 
 void FontWarmUp::run(std::future<bool> application)
 {
-    // Parsing the configuration files is most of the work. Fontconfig keeps
-    // the result for the whole process, and the toolkit's own call finds it.
-    FcInit();
+    // Reading the font configuration, and mapping the form's face in it
+    // before any other thread reads it. Parsing the configuration files is
+    // most of the work; fontconfig keeps the result for the whole process,
+    // and the toolkit's own call finds it.
+    mapDesignFace();
     // Listing the families fills the toolkit's database: the fonts fontconfig
     // knows, registered once, under the database's lock.
     if (application.get())
