@@ -45,12 +45,13 @@ package: build
 screenshots: build
 	scripts/screenshots $(BUILD)
 
-# Start-up, Preview, Print and memory against a floor program, in one table
-# (see Speed in the README); a release build of its own.
+# Start-up, Preview, Print and memory against the floor programs and the peer,
+# with the machine's fonts and a desktop's, in one table (see Speed in the
+# README); a release build of its own.
 BENCH_BUILD ?= build-bench
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTFCC_BENCH=ON >/dev/null
-	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target tfcc-application tfcc-floor tfcc-mapwatch tfcc-bench-page \
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target tfcc-application tfcc-floor tfcc-textfloor tfcc-mapwatch tfcc-bench-page \
 		>$(BENCH_BUILD)/bench-build.log || { cat $(BENCH_BUILD)/bench-build.log; false; }
 	@bench/run-bench $(BENCH_BUILD)
 

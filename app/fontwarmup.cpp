@@ -1,9 +1,9 @@
 #include "fontwarmup.h"
 
-#include <QFontDatabase>
-#include <QStringList>
+#include "designface.h"
 
-#include <fontconfig/fontconfig.h>
+#include <QFontDatabase>
+#include <QString>
 
 #include <system_error>
 
@@ -42,11 +42,14 @@ void FontWarmUp::finish()
 
 void FontWarmUp::run(std::future<bool> application)
 {
-    // Parsing the configuration files is most of the work. Fontconfig keeps
-    // the result for the whole process, and the toolkit's own call finds it.
-    FcInit();
-    // Listing the families fills the toolkit's database: the fonts fontconfig
-    // knows, registered once, under the database's lock.
+    // Reading the font configuration, and mapping the form's face in it
+    // before any other thread reads it. Parsing the configuration files is
+    // most of the work; fontconfig keeps the result for the whole process,
+    // and the toolkit's own call finds it.
+    mapDesignFace();
+    // Any question about a family fills the toolkit's database: the fonts
+    // fontconfig knows, registered once, under the database's lock. This one
+    // costs nothing beyond that, where listing every family would.
     if (application.get())
-        QFontDatabase::families();
+        QFontDatabase::isFixedPitch(QStringLiteral("Liberation Sans"));
 }

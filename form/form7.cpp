@@ -2,6 +2,7 @@
 
 #include "applicantrecord.h"
 #include "compactindicatorstyle.h"
+#include "designface.h"
 #include "formshell.h"
 #include "pageinputs.h"
 #include "previewpage.h"
@@ -65,17 +66,6 @@ QPalette classicPalette()
     return palette;
 }
 
-// The window's font: the classic dialog face, bold, which the program maps
-// onto a metric-similar sans serif the desktop has.
-QFont designFont()
-{
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(7.8);
-    font.setBold(true);
-    return font;
-}
-
 void setBackground(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
@@ -121,7 +111,18 @@ Form7::Form7(FormShell &shell, ApplicantRecord &record, QWidget *parent)
     m_surface = new WindowSurface(font(), this);
     m_surface->setObjectName(QStringLiteral("PageSurface"));
     m_surface->setBackColor(PaleCyan);
-    createControls();
+    {
+        // A new text box lays its empty text out once in the application's
+        // font before it takes the window's. With the window's font as the
+        // application's while the controls are made, the form's first frame
+        // loads no face but its own: the desktop's default face costs as much
+        // again as the form's on a desktop with thousands of faces. Dialogs
+        // made later have the desktop's font as before.
+        const QFont desktopFont = QGuiApplication::font();
+        QGuiApplication::setFont(font());
+        createControls();
+        QGuiApplication::setFont(desktopFont);
+    }
     setTabOrder();
     setAccessibleNames();
     m_shape = new ViewShape(*this, m_shell, QSize(twips(ClientWidth), twips(ClientHeight)),

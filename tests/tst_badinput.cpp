@@ -6,9 +6,14 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGlyphRun>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
+
+#include <fontconfig/fontconfig.h>
 
 using namespace FormDriver;
 
@@ -52,6 +57,49 @@ QString asRead(const QString &text)
             visible += c;
     }
     return visible.simplified();
+}
+
+// Whether any installed face has a glyph for the character.
+bool someFaceCarries(uint c)
+{
+    FcCharSet *chars = FcCharSetCreate();
+    FcCharSetAddChar(chars, c);
+    FcPattern *pattern = FcPatternCreate();
+    FcPatternAddCharSet(pattern, FC_CHARSET, chars);
+    FcObjectSet *family = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet *faces = FcFontList(nullptr, pattern, family);
+    const bool carried = faces && faces->nfont > 0;
+    if (faces)
+        FcFontSetDestroy(faces);
+    FcObjectSetDestroy(family);
+    FcPatternDestroy(pattern);
+    FcCharSetDestroy(chars);
+    return carried;
+}
+
+// The visible characters of text that show as the missing-glyph box in the
+// font, though an installed face has them: the font must fall back to the
+// desktop's faces for what it lacks.
+QString shownAsBoxes(const QFont &font, const QString &text)
+{
+    QString boxes;
+    const QList<uint> codePoints = asRead(text).toUcs4();
+    for (const uint c : QSet<uint>(codePoints.begin(), codePoints.end())) {
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
+        if (one.front().isSpace())
+            continue;
+        QTextLayout layout(one, font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        bool box = runs.isEmpty();
+        for (const QGlyphRun &run : runs)
+            box = box || run.glyphIndexes().contains(0U);
+        if (box && someFaceCarries(c))
+            boxes += one;
+    }
+    return boxes;
 }
 
 // How many of the drawn texts hold value.
@@ -147,6 +195,9 @@ void tst_BadInput::comesThroughAsTyped()
         entered << entryText(window, entry.name);
     for (const EntryBox &entry : std::as_const(typedIn))
         QCOMPARE(entryText(window, entry.name), text);
+    // The boxes show it in the window's font, with the desktop's faces for
+    // the scripts that face lacks.
+    QCOMPARE(shownAsBoxes(window.font(), text), QString());
 
     QElapsedTimer timer;
     timer.start();

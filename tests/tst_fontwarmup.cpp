@@ -1,3 +1,4 @@
+#include "designface.h"
 #include "fontwarmup.h"
 
 #include <QFont>
@@ -52,11 +53,8 @@ void tst_FontWarmUp::formFontWhileTheDatabaseFills()
     FontWarmUp warmUp;
     warmUp.applicationReady();
     // The main thread asks for the form's face while the thread may still be
-    // filling the database; the one waits for the other.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(7.8);
-    font.setBold(true);
-    const QFontInfo during(font);
+    // mapping it or filling the database; the one waits for the other.
+    const QFontInfo during(designFont());
     const QString family = during.family();
     const bool bold = during.bold();
     warmUp.finish();

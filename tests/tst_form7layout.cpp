@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QTest>
 
 using FormDriver::colorWhereNoControlLies;
@@ -231,6 +233,10 @@ void tst_Form7Layout::window()
     QVERIFY(!window.windowIcon().isNull());
 
     QCOMPARE(window.font().family(), QStringLiteral("MS Sans Serif"));
+    // Desktops lack the face; it shows as the metric-similar Liberation Sans.
+    QCOMPARE(QFontInfo(window.font()).family(), QStringLiteral("Liberation Sans"));
+    // Dialogs keep the desktop's font.
+    QCOMPARE(QGuiApplication::font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     QCOMPARE(window.font().pointSizeF(), 7.8);
     QVERIFY(window.font().bold());
     QVERIFY(!window.font().italic());
