@@ -1,5 +1,5 @@
-#ifndef DESKTOPSHELL_H
-#define DESKTOPSHELL_H
+#ifndef TFCC_DESKTOPSHELL_H
+#define TFCC_DESKTOPSHELL_H
 
 #include "formshell.h"
 

@@ -1,5 +1,5 @@
-#ifndef FONTWARMUP_H
-#define FONTWARMUP_H
+#ifndef TFCC_FONTWARMUP_H
+#define TFCC_FONTWARMUP_H
 
 #include <future>
 #include <thread>

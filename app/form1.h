@@ -1,5 +1,5 @@
-#ifndef FORM1_H
-#define FORM1_H
+#ifndef TFCC_FORM1_H
+#define TFCC_FORM1_H
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "desktopshell.h"
 #include "fontwarmup.h"
 #include "form1.h"
-#include "qttranslation.h"
+#include "toolkittranslation.h"
 
 #include <QApplication>
 #include <QIcon>

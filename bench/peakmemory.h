@@ -1,5 +1,5 @@
-#ifndef PEAKMEMORY_H
-#define PEAKMEMORY_H
+#ifndef TFCC_PEAKMEMORY_H
+#define TFCC_PEAKMEMORY_H
 
 #include <functional>
 

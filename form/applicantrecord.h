@@ -1,5 +1,5 @@
-#ifndef APPLICANTRECORD_H
-#define APPLICANTRECORD_H
+#ifndef TFCC_APPLICANTRECORD_H
+#define TFCC_APPLICANTRECORD_H
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#ifndef DESIGNFACE_H
-#define DESIGNFACE_H
+#ifndef TFCC_DESIGNFACE_H
+#define TFCC_DESIGNFACE_H
 
 #include <QFont>
 

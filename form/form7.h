@@ -1,5 +1,5 @@
-#ifndef FORM7_H
-#define FORM7_H
+#ifndef TFCC_FORM7_H
+#define TFCC_FORM7_H
 
 #include <QImage>
 #include <QList>

@@ -1,5 +1,5 @@
-#ifndef FORMSHELL_H
-#define FORMSHELL_H
+#ifndef TFCC_FORMSHELL_H
+#define TFCC_FORMSHELL_H
 
 #include <QtCore/qnamespace.h>
 

@@ -1,5 +1,5 @@
-#ifndef ORDERFORM_H
-#define ORDERFORM_H
+#ifndef TFCC_ORDERFORM_H
+#define TFCC_ORDERFORM_H
 
 #include "applicantrecord.h"
 

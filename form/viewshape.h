@@ -1,5 +1,5 @@
-#ifndef VIEWSHAPE_H
-#define VIEWSHAPE_H
+#ifndef TFCC_VIEWSHAPE_H
+#define TFCC_VIEWSHAPE_H
 
 #include <QObject>
 #include <QSize>

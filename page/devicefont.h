@@ -1,5 +1,5 @@
-#ifndef DEVICEFONT_H
-#define DEVICEFONT_H
+#ifndef TFCC_DEVICEFONT_H
+#define TFCC_DEVICEFONT_H
 
 #include <QFont>
 #include <QFontMetricsF>

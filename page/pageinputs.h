@@ -1,5 +1,5 @@
-#ifndef PAGEINPUTS_H
-#define PAGEINPUTS_H
+#ifndef TFCC_PAGEINPUTS_H
+#define TFCC_PAGEINPUTS_H
 
 #include "applicantrecord.h"
 

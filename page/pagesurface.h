@@ -1,5 +1,5 @@
-#ifndef PAGESURFACE_H
-#define PAGESURFACE_H
+#ifndef TFCC_PAGESURFACE_H
+#define TFCC_PAGESURFACE_H
 
 #include <QColor>
 #include <QString>

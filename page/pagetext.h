@@ -1,5 +1,5 @@
-#ifndef PAGETEXT_H
-#define PAGETEXT_H
+#ifndef TFCC_PAGETEXT_H
+#define TFCC_PAGETEXT_H
 
 #include <QFont>
 #include <QList>

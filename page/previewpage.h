@@ -1,5 +1,5 @@
-#ifndef PREVIEWPAGE_H
-#define PREVIEWPAGE_H
+#ifndef TFCC_PREVIEWPAGE_H
+#define TFCC_PREVIEWPAGE_H
 
 class PageSurface;
 struct PageInputs;

@@ -1,5 +1,5 @@
-#ifndef PRINTEDPAGE_H
-#define PRINTEDPAGE_H
+#ifndef TFCC_PRINTEDPAGE_H
+#define TFCC_PRINTEDPAGE_H
 
 class PrinterPageSurface;
 class QImage;

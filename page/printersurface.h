@@ -1,5 +1,5 @@
-#ifndef PRINTERSURFACE_H
-#define PRINTERSURFACE_H
+#ifndef TFCC_PRINTERSURFACE_H
+#define TFCC_PRINTERSURFACE_H
 
 #include "devicefont.h"
 #include "pagesurface.h"

@@ -1,5 +1,5 @@
-#ifndef PRINTQUEUE_H
-#define PRINTQUEUE_H
+#ifndef TFCC_PRINTQUEUE_H
+#define TFCC_PRINTQUEUE_H
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#ifndef WINDOWSURFACE_H
-#define WINDOWSURFACE_H
+#ifndef TFCC_WINDOWSURFACE_H
+#define TFCC_WINDOWSURFACE_H
 
 #include "devicefont.h"
 #include "pagesurface.h"

@@ -1,5 +1,5 @@
-#ifndef FAKESHELL_H
-#define FAKESHELL_H
+#ifndef TFCC_FAKESHELL_H
+#define TFCC_FAKESHELL_H
 
 #include "formshell.h"
 

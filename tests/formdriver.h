@@ -1,5 +1,5 @@
-#ifndef FORMDRIVER_H
-#define FORMDRIVER_H
+#ifndef TFCC_FORMDRIVER_H
+#define TFCC_FORMDRIVER_H
 
 #include "applicantrecord.h"
 #include "fakeshell.h"

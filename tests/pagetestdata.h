@@ -1,5 +1,5 @@
-#ifndef PAGETESTDATA_H
-#define PAGETESTDATA_H
+#ifndef TFCC_PAGETESTDATA_H
+#define TFCC_PAGETESTDATA_H
 
 #include "pageinputs.h"
 #include "recordingsurface.h"

@@ -1,5 +1,5 @@
-#ifndef RECORDINGSURFACE_H
-#define RECORDINGSURFACE_H
+#ifndef TFCC_RECORDINGSURFACE_H
+#define TFCC_RECORDINGSURFACE_H
 
 #include "pagesurface.h"
 

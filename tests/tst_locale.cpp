@@ -1,6 +1,6 @@
 #include "applicantrecord.h"
 #include "formdriver.h"
-#include "qttranslation.h"
+#include "toolkittranslation.h"
 #include "windowsurface.h"
 
 #include <QAccessible>

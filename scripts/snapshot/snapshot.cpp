@@ -1,7 +1,7 @@
 #include "applicantrecord.h"
 #include "form7.h"
 #include "formshell.h"
-#include "qttranslation.h"
+#include "toolkittranslation.h"
 
 #include <QApplication>
 #include <QCheckBox>

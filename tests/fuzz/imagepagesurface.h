@@ -1,5 +1,5 @@
-#ifndef IMAGEPAGESURFACE_H
-#define IMAGEPAGESURFACE_H
+#ifndef TFCC_IMAGEPAGESURFACE_H
+#define TFCC_IMAGEPAGESURFACE_H
 
 #include "devicefont.h"
 #include "pagesurface.h"

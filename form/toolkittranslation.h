@@ -1,5 +1,5 @@
-#ifndef QTTRANSLATION_H
-#define QTTRANSLATION_H
+#ifndef TFCC_TOOLKITTRANSLATION_H
+#define TFCC_TOOLKITTRANSLATION_H
 
 class QLocale;
 class QTranslator;

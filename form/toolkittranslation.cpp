@@ -1,4 +1,4 @@
-#include "qttranslation.h"
+#include "toolkittranslation.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
