@@ -55,10 +55,12 @@ bench: deps
 		>$(BENCH_BUILD)/bench-build.log || { cat $(BENCH_BUILD)/bench-build.log; false; }
 	@bench/run-bench $(BENCH_BUILD)
 
-# The README's `make test` and `make run` in a brand-new Debian 12 root, from
-# a clean clone of the committed HEAD (see Contributing in the README). As root.
+# The README's `make test` and `make run` in a brand-new Debian root, from a
+# clean clone of the committed HEAD (see Contributing in the README). As root.
+# SUITE=bookworm, trixie (the default) or forky, or all for the three in turn.
+SUITE ?= trixie
 fresh-check:
-	@scripts/fresh-check
+	@scripts/fresh-check $(SUITE)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
