@@ -197,9 +197,12 @@ std::optional<QString> DeviceFont::visiblePart(double x, double y, const QString
     return text.left(visibleLength(text, reach.width() + margin - at.x()));
 }
 
+// A line is as high as the font, its ascent and descent, without the gap some
+// toolkit versions add between lines: the page keeps the same height wherever
+// it is drawn.
 double DeviceFont::lineHeight() const
 {
-    return m_metrics.lineSpacing() / m_unitsPerTwip;
+    return (m_metrics.ascent() + m_metrics.descent()) / m_unitsPerTwip;
 }
 
 double DeviceFont::ascent() const

@@ -1,5 +1,6 @@
 #include "pagesurface.h"
 
+#include <algorithm>
 #include <cmath>
 
 PageSurface::PageSurface(const QString &fontName, double fontSize, bool bold, bool italic)
@@ -52,6 +53,11 @@ double PageSurface::nextZoneBoundary(double x)
     return (reached + 1) * zone;
 }
 
+void PageSurface::setColumn(double twips)
+{
+    m_currentX = m_lineReach > twips ? m_lineReach + textWidth(QStringLiteral(" ")) : twips;
+}
+
 void PageSurface::Print(std::initializer_list<PrintElement> list)
 {
     Print(list.begin(), list.end());
@@ -65,7 +71,16 @@ void PageSurface::Print(const PrintElement *begin, const PrintElement *end)
             if (text.isEmpty())
                 continue;
             drawText(m_currentX, m_currentY, text);
+            const double start = m_currentX;
             m_currentX += textWidth(text);
+            // Trailing blanks leave nothing on the line to draw over.
+            qsizetype visible = text.size();
+            while (visible > 0 && text[visible - 1].isSpace())
+                --visible;
+            if (visible == text.size())
+                m_lineReach = std::max(m_lineReach, m_currentX);
+            else if (visible > 0)
+                m_lineReach = std::max(m_lineReach, start + textWidth(text.left(visible)));
             continue;
         }
         switch (element->separator()) {
@@ -77,6 +92,7 @@ void PageSurface::Print(const PrintElement *begin, const PrintElement *end)
         case Sep::End:
             m_currentX = 0;
             m_currentY += lineHeight();
+            m_lineReach = NothingOnLine;
             break;
         }
     }

@@ -42,7 +42,16 @@ public:
     double CurrentX() const { return m_currentX; }
     double CurrentY() const { return m_currentY; }
     void setCurrentX(double twips) { m_currentX = twips; }
-    void setCurrentY(double twips) { m_currentY = twips; }
+    void setCurrentY(double twips)
+    {
+        m_currentY = twips;
+        m_lineReach = NothingOnLine;
+    }
+    // Sets CurrentX for a group of text that belongs at twips on the current
+    // line. Where text already drawn on the line reaches past that, the group
+    // starts one blank after it instead, so that a long entry is never drawn
+    // over.
+    void setColumn(double twips);
 
     QString FontName() const { return m_fontName; }
     double FontSize() const { return m_fontSize; }
@@ -82,10 +91,14 @@ private:
     // below a dot of any printer.
     static constexpr double BoundaryTolerance = 1e-9;
 
+    static constexpr double NothingOnLine = -1e300;
+
     double nextZoneBoundary(double x);
 
     double m_currentX = 0;
     double m_currentY = 0;
+    // Where the last visible character drawn on the current line ends.
+    double m_lineReach = NothingOnLine;
     QString m_fontName;
     double m_fontSize;
     bool m_fontBold;

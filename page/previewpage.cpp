@@ -35,17 +35,17 @@ void PreviewPage::compose(PageSurface &surface, const PageInputs &in)
     surface.Print({Sep::End});
 
     surface.Print({Sep::Zone, "Name:       ", Sep::Stay});
-    surface.setCurrentX(2400);
+    surface.setColumn(2400);
     surface.Print({r.FirstName, Sep::Stay, " ", Sep::Stay, r.MiddleInitial, Sep::Stay, " ", Sep::Stay,
                    r.LastName, Sep::Stay});
-    surface.setCurrentX(5000);
+    surface.setColumn(5000);
     surface.Print({"Birthday: ", Sep::Stay, in.memberBirthday, Sep::End});
 
     surface.Print({Sep::Zone, "Spouse:     ", Sep::Stay});
-    surface.setCurrentX(2400);
+    surface.setColumn(2400);
     surface.Print({r.SpouseFirstName, Sep::Stay, " ", Sep::Stay, r.SpouseMiddleInitial, Sep::Stay, " ",
                    Sep::Stay, r.SpouseLastName, Sep::Stay});
-    surface.setCurrentX(5000);
+    surface.setColumn(5000);
     // A spouse's birthday only belongs on the page when there is a spouse.
     if (!r.SpouseFirstName.isEmpty())
         surface.Print({"Birthday: ", Sep::Stay, in.spouseBirthday, Sep::End});
@@ -53,23 +53,23 @@ void PreviewPage::compose(PageSurface &surface, const PageInputs &in)
         surface.Print({Sep::End});
 
     surface.Print({Sep::Zone, "Address:    ", Sep::Stay});
-    surface.setCurrentX(2400);
+    surface.setColumn(2400);
     surface.Print({r.Street, Sep::End});
 
     surface.Print({Sep::Zone, "City, ST, Zip: ", Sep::Stay});
-    surface.setCurrentX(2400);
+    surface.setColumn(2400);
     surface.Print({r.City + ", " + r.State + " " + r.Zip, Sep::End});
 
     surface.Print({Sep::Zone, "Day Phone:     ", Sep::Stay});
-    surface.setCurrentX(2400);
+    surface.setColumn(2400);
     surface.Print({r.DayPhone, Sep::Zone, "Evening: ", Sep::Stay, r.EveningPhone, Sep::Stay});
-    surface.setCurrentX(6000);
+    surface.setColumn(6000);
     surface.Print({"OS: ", Sep::Stay, r.PrimaryOS, Sep::End});
 
     surface.Print({Sep::Zone, "E-Mail:     ", Sep::Stay});
-    surface.setCurrentX(2400);
+    surface.setColumn(2400);
     surface.Print({r.EMail, Sep::Stay});
-    surface.setCurrentX(5000);
+    surface.setColumn(5000);
     surface.Print({"URL: ", Sep::Stay, r.WebPage, Sep::End});
 
     surface.setFontSize(8);

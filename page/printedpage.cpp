@@ -39,40 +39,40 @@ void PrintedPage::compose(PrinterPageSurface &surface, const PageInputs &in, con
     surface.Print({Sep::End});
 
     surface.Print({Sep::Zone, "Name:       ", Sep::Stay});
-    surface.setCurrentX(3000);
+    surface.setColumn(3000);
     surface.Print({r.FirstName, Sep::Stay, " ", Sep::Stay, r.MiddleInitial, Sep::Stay, " ", Sep::Stay,
                    r.LastName, Sep::Stay});
-    surface.setCurrentX(5500);
+    surface.setColumn(5500);
     surface.Print({"Birthday: ", Sep::Stay, in.memberBirthday, Sep::End});
 
     surface.Print({Sep::Zone, "Spouse:     ", Sep::Stay});
-    surface.setCurrentX(3000);
+    surface.setColumn(3000);
     surface.Print({r.SpouseFirstName, Sep::Stay, " ", Sep::Stay, r.SpouseMiddleInitial, Sep::Stay, " ",
                    Sep::Stay, r.SpouseLastName, Sep::Stay});
-    surface.setCurrentX(5500);
+    surface.setColumn(5500);
     if (!r.SpouseFirstName.isEmpty())
         surface.Print({"Birthday: ", Sep::Stay, in.spouseBirthday, Sep::End});
     else
         surface.Print({Sep::End});
 
     surface.Print({Sep::Zone, "Address:    ", Sep::Stay});
-    surface.setCurrentX(3000);
+    surface.setColumn(3000);
     surface.Print({r.Street, Sep::End});
 
     surface.Print({Sep::Zone, "City, ST, Zip: ", Sep::Stay});
-    surface.setCurrentX(3000);
+    surface.setColumn(3000);
     surface.Print({r.City + ", " + r.State + " " + r.Zip, Sep::End});
 
     // The day phone follows its label directly; the label carries the gap.
     surface.Print({Sep::Zone, "Day Phone:     ", Sep::Stay});
     surface.Print({r.DayPhone, Sep::Zone, "Evening: ", Sep::Stay, r.EveningPhone, Sep::Stay});
-    surface.setCurrentX(6500);
+    surface.setColumn(6500);
     surface.Print({"OS: ", Sep::Stay, r.PrimaryOS, Sep::End});
 
     surface.Print({Sep::Zone, "E-Mail:     ", Sep::Stay});
-    surface.setCurrentX(3000);
+    surface.setColumn(3000);
     surface.Print({r.EMail, Sep::Stay});
-    surface.setCurrentX(5500);
+    surface.setColumn(5500);
     surface.Print({"URL: ", Sep::Stay, r.WebPage, Sep::End});
 
     surface.Print({Sep::Zone, "You ", Sep::Stay});

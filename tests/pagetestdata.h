@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
+
 // What the tests of the page view and of the printed page share: the sample
 // applicant, and reading back what was drawn where.
 namespace PageTestData {
@@ -215,6 +217,53 @@ inline void addSpouseBirthdayRows(double labelX, double dateX)
     QTest::newRow("spouse middle initial only") << withSpouse("", "R", "", "03/04/1962") << QStringList();
     QTest::newRow("spouse last name only") << withSpouse("", "", "Public", "03/04/1962") << QStringList();
     QTest::newRow("spouse named, birthday box empty") << withSpouse("Jane", "R", "Public", "") << QStringList({label});
+}
+
+// The sample with longer entries: the phones with their area codes, a long
+// name and a long e-mail address.
+inline PageInputs withLongEntries(bool phones, bool name, bool email)
+{
+    PageInputs in = sampleInputs();
+    if (phones) {
+        in.record.DayPhone = QStringLiteral("(520) 555-0119");
+        in.record.EveningPhone = QStringLiteral("(520) 555-0164");
+    }
+    if (name) {
+        in.record.FirstName = QStringLiteral("Maximiliana");
+        in.record.LastName = QStringLiteral("Featherstonehaugh-Whitcombe");
+    }
+    if (email)
+        in.record.EMail = QStringLiteral("maximiliana.featherstonehaugh@example.org");
+    return in;
+}
+
+// Every pair of texts on one line of which the first reaches, with what it
+// shows (its trailing blanks left out), past where the second begins.
+inline QStringList drawnOver(const RecordingSurface &surface)
+{
+    QStringList found;
+    QList<RecordingSurface::Text> texts = surface.texts;
+    std::stable_sort(texts.begin(), texts.end(), [](const auto &a, const auto &b) {
+        return a.y != b.y ? a.y < b.y : a.x < b.x;
+    });
+    for (qsizetype i = 1; i < texts.size(); ++i) {
+        const RecordingSurface::Text &a = texts.at(i - 1);
+        const RecordingSurface::Text &b = texts.at(i);
+        const double reach = a.x + a.text.trimmed().size() * RecordingSurface::charWidth(a.fontSize);
+        if (a.y == b.y && reach > b.x)
+            found << QStringLiteral("%1 over %2").arg(a.text, b.text);
+    }
+    return found;
+}
+
+inline void addLongEntryRows()
+{
+    QTest::addColumn<PageInputs>("inputs");
+    QTest::newRow("sample") << sampleInputs();
+    QTest::newRow("phones with area codes") << withLongEntries(true, false, false);
+    QTest::newRow("long name") << withLongEntries(false, true, false);
+    QTest::newRow("long e-mail") << withLongEntries(false, false, true);
+    QTest::newRow("all long") << withLongEntries(true, true, true);
 }
 
 // The sample with another date.

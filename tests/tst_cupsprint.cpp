@@ -290,6 +290,50 @@ QStringList pdfLines(const QString &pdf)
     return lines;
 }
 
+// The top of each line of the page, in points from the top of the paper: the
+// top of the first word of every run of words that share a line.
+QList<double> lineTops(const QString &pdf)
+{
+    QList<double> tops;
+    const QString words = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).output;
+    static const QRegularExpression word(QStringLiteral("<word xMin=\"[-0-9.]+\" yMin=\"([-0-9.]+)\""));
+    for (auto it = word.globalMatch(words); it.hasNext();) {
+        const double top = it.next().captured(1).toDouble();
+        if (tops.isEmpty() || qAbs(top - tops.last()) > 2)
+            tops << top;
+    }
+    return tops;
+}
+
+// Where the lines of the page that hold text stand below its first, in
+// points, on a printer of dpi dots to the inch: every line advances by the
+// ascent and descent of the font it ends in, at the size the printer draws
+// it; the page's blank lines are left out.
+QList<double> expectedLineOffsets(int dpi)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setResolution(dpi);
+    const auto height = [&](double points) {
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setPointSizeF(points);
+        const QRawFont face = QRawFont::fromFont(QFont(font, &printer));
+        return (face.ascent() + face.descent()) * 72 / printer.logicalDpiY();
+    };
+    // The title is 24 points, the lines up to the permissions 12, the rest 10.
+    const double title = height(24), data = height(12), rest = height(10);
+    const auto advance = [&](int line) { return line == 1 ? title : line <= 12 ? data : rest; };
+    const QList<int> shown = {1, 3, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 17, 18, 19,
+                              21, 23, 25, 26, 27, 29, 31, 33, 34, 35, 37, 39, 41, 45};
+    QList<double> offsets;
+    double y = 0;
+    for (int line = 1; line <= shown.last(); ++line) {
+        if (shown.contains(line))
+            offsets << y;
+        y += advance(line);
+    }
+    return offsets;
+}
+
 // The PostScript name of a face, which a PDF gives the font it embeds, from
 // the face's own name table: the Windows or Unicode entry, else the Mac one.
 QString postScriptName(const QRawFont &face)
@@ -393,6 +437,11 @@ void tst_CupsPrint::printsTheApplication_data()
     single.publish = false;
     single.sendEmail = true;
     QTest::newRow("new without spouse, e-mail only") << single;
+
+    Entries areaCodes = fullEntries();
+    areaCodes.dayPhone = QStringLiteral("(520) 555-0119");
+    areaCodes.eveningPhone = QStringLiteral("(520) 555-0164");
+    QTest::newRow("phones with area codes") << areaCodes;
 }
 
 void tst_CupsPrint::printsTheApplication()
@@ -404,9 +453,11 @@ void tst_CupsPrint::printsTheApplication()
     shell.acceptPrint = true;
     QString dialogPrinter;
     QPrinter::OutputFormat dialogFormat = QPrinter::PdfFormat;
+    int dialogResolution = 0;
     shell.configurePrinter = [&](QPrinter &printer) {
         dialogPrinter = printer.printerName();
         dialogFormat = printer.outputFormat();
+        dialogResolution = printer.resolution();
     };
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillIn(window, entries);
@@ -438,6 +489,18 @@ void tst_CupsPrint::printsTheApplication()
     const QStringList expected =
         expectedLines(entries, printed.join(QLatin1Char('\n')).contains(dateAfter) ? dateAfter : dateBefore);
     QCOMPARE(printed, expected);
+
+    const QList<double> tops = lineTops(pdf);
+    const QList<double> offsets = expectedLineOffsets(dialogResolution);
+    QCOMPARE(tops.size(), offsets.size());
+    for (qsizetype i = 1; i < tops.size(); ++i) {
+        QVERIFY2(qAbs(tops.at(i) - tops.first() - offsets.at(i)) < 0.5,
+                 qPrintable(QStringLiteral("line %1 (%2) stands %3 pt below the first, expected %4")
+                                .arg(i + 1)
+                                .arg(expected.value(i))
+                                .arg(tops.at(i) - tops.first())
+                                .arg(offsets.at(i))));
+    }
 
     const QString fontTable = run(QStringLiteral("pdffonts"), {pdf}).output;
     QStringList fonts = tableColumn(fontTable, 0);

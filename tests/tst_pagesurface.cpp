@@ -3,6 +3,7 @@
 #include "windowsurface.h"
 
 #include <QPrinter>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,12 +19,16 @@ private Q_SLOTS:
     void emptyItemInSecondZoneIsBlankLine();
     void lineAdvanceUsesFontAtEndOfLine();
     void openLineContinuesAtNewX();
+    void columnStartsAfterTextOnItsLine_data();
+    void columnStartsAfterTextOnItsLine();
     void fontPropertyChangesOnlyItself_data();
     void fontPropertyChangesOnlyItself();
     void classicAverageWidthOnPrinter_data();
     void classicAverageWidthOnPrinter();
     void printerZonesAtAnyResolution_data();
     void printerZonesAtAnyResolution();
+    void lineAdvanceIsFontHeight_data();
+    void lineAdvanceIsFontHeight();
     void windowErasesPersistentDrawing_data();
     void windowErasesPersistentDrawing();
     void windowDrawingSurvivesRepaint();
@@ -105,6 +110,43 @@ void tst_PageSurface::openLineContinuesAtNewX()
     QCOMPARE(surface.texts[1].y, 700.0);
     QCOMPARE(surface.texts[2].x, 5000.0 + 10 * 100);
     QCOMPARE(surface.CurrentY(), 700.0 + RecordingSurface::lineHeightOf(10));
+}
+
+void tst_PageSurface::columnStartsAfterTextOnItsLine_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("newLine");
+    QTest::addColumn<double>("column");
+    QTest::addColumn<double>("expectedX");
+
+    // A 10-point character is 100 twips wide; the text starts at 1000.
+    QTest::newRow("text ends before the column") << "abcd" << false << 2000.0 << 2000.0;
+    QTest::newRow("text ends on the column") << "abcdefghij" << false << 2000.0 << 2000.0;
+    QTest::newRow("text reaches past the column") << "abcdefghijk" << false << 2000.0 << 2200.0;
+    QTest::newRow("only trailing blanks reach past") << "abcdefghij   " << false << 2000.0 << 2000.0;
+    QTest::newRow("column left of the text") << "abc" << false << 500.0 << 1400.0;
+    QTest::newRow("blanks alone") << "     " << false << 500.0 << 500.0;
+    QTest::newRow("text on the line before") << "abcdefghijklmnop" << true << 2000.0 << 2000.0;
+}
+
+// A group set at a column is never drawn over what its line already holds.
+void tst_PageSurface::columnStartsAfterTextOnItsLine()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, newLine);
+    QFETCH(double, column);
+    QFETCH(double, expectedX);
+
+    RecordingSurface surface(QStringLiteral("Times New Roman"), 10);
+    surface.setCurrentX(1000);
+    surface.setCurrentY(700);
+    surface.Print({before, newLine ? Sep::End : Sep::Stay});
+    surface.setColumn(column);
+    surface.Print({"OS: ", Sep::Stay});
+
+    QCOMPARE(surface.texts.last().text, QStringLiteral("OS: "));
+    QCOMPARE(surface.texts.last().x, expectedX);
+    QCOMPARE(surface.texts.last().y, newLine ? 700.0 + RecordingSurface::lineHeightOf(10) : 700.0);
 }
 
 void tst_PageSurface::fontPropertyChangesOnlyItself_data()
@@ -234,6 +276,46 @@ void tst_PageSurface::printerZonesAtAnyResolution()
             }
         }
     }
+}
+
+void tst_PageSurface::lineAdvanceIsFontHeight_data()
+{
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+
+    for (double points : {8.0, 10.0, 12.0, 24.0}) {
+        for (bool bold : {false, true})
+            QTest::addRow("%g pt %s", points, bold ? "bold" : "regular") << points << bold;
+    }
+}
+
+// A printed line is as high as the face's own ascent and descent at the size
+// the printer draws it, with no gap between lines, whichever toolkit version
+// measures it.
+void tst_PageSurface::lineAdvanceIsFontHeight()
+{
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    PrinterSurface surface(printer);
+    surface.setFontName(QStringLiteral("Times New Roman"));
+    surface.setFontSize(points);
+    surface.setFontBold(bold);
+    surface.setCurrentY(1000);
+    surface.Print({"Membership Application", Sep::End});
+
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    const QRawFont face = QRawFont::fromFont(QFont(font, &printer));
+    QVERIFY(face.isValid());
+    const double expected = (face.ascent() + face.descent()) * 1440 / printer.logicalDpiY();
+    const double advance = surface.CurrentY() - 1000;
+    QVERIFY2(qAbs(advance - expected) < 0.5,
+             qPrintable(QStringLiteral("advance %1 twips, ascent + descent %2").arg(advance).arg(expected)));
 }
 
 namespace {

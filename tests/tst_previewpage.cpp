@@ -55,7 +55,8 @@ const QList<Expected> &expectedPage()
         {"address label", "Address:    ", 1400, 2700, 10, true, false},
         {"street", "12 Mesquite Rd", 2400, 2700, 10, true, false},
         {"city label", "City, ST, Zip: ", 1400, 2950, 10, true, false},
-        {"city line", "Copper Wash City, AZ 85917", 2400, 2950, 10, true, false},
+        // The label, as wide as these metrics make it, reaches past 2400.
+        {"city line one blank after its label", "Copper Wash City, AZ 85917", 2900, 2950, 10, true, false},
         {"day phone label", "Day Phone:     ", 1400, 3200, 10, true, false},
         {"day phone", "555-0100", 2400, 3200, 10, true, false},
         {"evening label at next zone", "Evening: ", 4200, 3200, 10, true, false},
@@ -135,6 +136,10 @@ private Q_SLOTS:
     void nameLine();
     void cityLine_data();
     void cityLine();
+    void longEntries_data();
+    void longEntries();
+    void nothingDrawnOver_data();
+    void nothingDrawnOver();
     void spouseBirthday_data();
     void spouseBirthday();
     void dateLine();
@@ -231,7 +236,7 @@ void tst_PreviewPage::nameLine()
 
 void tst_PreviewPage::cityLine_data()
 {
-    addCityLineRows(2400);
+    addCityLineRows(2900);
 }
 
 void tst_PreviewPage::cityLine()
@@ -240,6 +245,51 @@ void tst_PreviewPage::cityLine()
     QFETCH(QStringList, expected);
 
     QCOMPARE(Page(inputs).placed(2950, 2400), expected);
+}
+
+void tst_PreviewPage::longEntries_data()
+{
+    QTest::addColumn<PageInputs>("inputs");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("phones that fit keep the os column")
+        << sampleInputs() << 3200.0
+        << QStringList({"1400|Day Phone:     ", "2400|555-0100", "4200|Evening: ", "5100|555-0199", "6000|OS: ",
+                        "6400|Linux"});
+    QTest::newRow("evening phone past the os column")
+        << withLongEntries(true, false, false) << 3200.0
+        << QStringList({"1400|Day Phone:     ", "2400|(520) 555-0119", "4200|Evening: ", "5100|(520) 555-0164",
+                        "6600|OS: ", "7000|Linux"});
+    QTest::newRow("name past the birthday column")
+        << withLongEntries(false, true, false) << 2200.0
+        << QStringList({"1400|Name:       ", "2400|Maximiliana", "3500| ", "3600|Q", "3700| ",
+                        "3800|Featherstonehaugh-Whitcombe", "6600|Birthday: ", "7600|01/02/1960"});
+    QTest::newRow("e-mail past the url column")
+        << withLongEntries(false, false, true) << 3450.0
+        << QStringList({"1400|E-Mail:     ", "2400|maximiliana.featherstonehaugh@example.org", "6600|URL: ",
+                        "7100|www.example.com"});
+}
+
+void tst_PreviewPage::longEntries()
+{
+    QFETCH(PageInputs, inputs);
+    QFETCH(double, y);
+    QFETCH(QStringList, expected);
+
+    QCOMPARE(Page(inputs).placed(y), expected);
+}
+
+void tst_PreviewPage::nothingDrawnOver_data()
+{
+    addLongEntryRows();
+}
+
+void tst_PreviewPage::nothingDrawnOver()
+{
+    QFETCH(PageInputs, inputs);
+
+    QCOMPARE(drawnOver(Page(inputs).surface), QStringList());
 }
 
 void tst_PreviewPage::spouseBirthday_data()

@@ -55,13 +55,15 @@ const QList<Expected> &expectedPage()
         {"address label", "Address:    ", 1680, 3600, 12, true, false},
         {"street", "12 Mesquite Rd", 3000, 3600, 12, true, false},
         {"city label", "City, ST, Zip: ", 1680, 3900, 12, true, false},
-        {"city line", "Copper Wash City, AZ 85917", 3000, 3900, 12, true, false},
+        // The label, as wide as these metrics make it, reaches past 3000.
+        {"city line one blank after its label", "Copper Wash City, AZ 85917", 3480, 3900, 12, true, false},
         {"day phone label", "Day Phone:     ", 1680, 4200, 12, true, false},
         {"day phone right after its label", "555-0100", 3480, 4200, 12, true, false},
         {"evening label at next zone", "Evening: ", 5040, 4200, 12, true, false},
         {"evening phone", "555-0199", 6120, 4200, 12, true, false},
-        {"os label", "OS: ", 6500, 4200, 12, true, false},
-        {"os", "Linux", 6980, 4200, 12, true, false},
+        // So does the evening phone past 6500.
+        {"os label one blank after the evening phone", "OS: ", 7200, 4200, 12, true, false},
+        {"os", "Linux", 7680, 4200, 12, true, false},
         {"e-mail label", "E-Mail:     ", 1680, 4500, 12, true, false},
         {"e-mail", "jqp@example.com", 3000, 4500, 12, true, false},
         {"url label", "URL: ", 5500, 4500, 12, true, false},
@@ -138,6 +140,10 @@ private Q_SLOTS:
     void nameLine();
     void cityLine_data();
     void cityLine();
+    void longEntries_data();
+    void longEntries();
+    void nothingDrawnOver_data();
+    void nothingDrawnOver();
     void spouseBirthday_data();
     void spouseBirthday();
     void dateLine();
@@ -226,7 +232,7 @@ void tst_PrintedPage::nameLine()
 
 void tst_PrintedPage::cityLine_data()
 {
-    addCityLineRows(3000);
+    addCityLineRows(3480);
 }
 
 void tst_PrintedPage::cityLine()
@@ -235,6 +241,52 @@ void tst_PrintedPage::cityLine()
     QFETCH(QStringList, expected);
 
     QCOMPARE(Page(inputs).placed(3900, 3000), expected);
+}
+
+void tst_PrintedPage::longEntries_data()
+{
+    QTest::addColumn<PageInputs>("inputs");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QStringList>("expected");
+
+    PageInputs noEveningPhone = sampleInputs();
+    noEveningPhone.record.EveningPhone.clear();
+    QTest::newRow("no evening phone keeps the os column")
+        << noEveningPhone << 4200.0
+        << QStringList({"1680|Day Phone:     ", "3480|555-0100", "5040|Evening: ", "6500|OS: ", "6980|Linux"});
+    QTest::newRow("evening phone past the os column")
+        << withLongEntries(true, false, false) << 4200.0
+        << QStringList({"1680|Day Phone:     ", "3480|(520) 555-0119", "6720|Evening: ", "7800|(520) 555-0164",
+                        "9600|OS: ", "10080|Linux"});
+    QTest::newRow("name past the birthday column")
+        << withLongEntries(false, true, false) << 3000.0
+        << QStringList({"1680|Name:       ", "3000|Maximiliana", "4320| ", "4440|Q", "4560| ",
+                        "4680|Featherstonehaugh-Whitcombe", "8040|Birthday: ", "9240|01/02/1960"});
+    QTest::newRow("e-mail past the url column")
+        << withLongEntries(false, false, true) << 4500.0
+        << QStringList({"1680|E-Mail:     ", "3000|maximiliana.featherstonehaugh@example.org", "8040|URL: ",
+                        "8640|www.example.com"});
+}
+
+void tst_PrintedPage::longEntries()
+{
+    QFETCH(PageInputs, inputs);
+    QFETCH(double, y);
+    QFETCH(QStringList, expected);
+
+    QCOMPARE(Page(inputs).placed(y), expected);
+}
+
+void tst_PrintedPage::nothingDrawnOver_data()
+{
+    addLongEntryRows();
+}
+
+void tst_PrintedPage::nothingDrawnOver()
+{
+    QFETCH(PageInputs, inputs);
+
+    QCOMPARE(drawnOver(Page(inputs).surface), QStringList());
 }
 
 void tst_PrintedPage::spouseBirthday_data()
