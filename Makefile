@@ -46,8 +46,8 @@ screenshots: build
 	scripts/screenshots $(BUILD)
 
 # Start-up, Preview, Print and memory against the floor programs and the peer,
-# with the machine's fonts and a desktop's, in one table (see Speed in the
-# README); a release build of its own.
+# with the machine's fonts and a desktop's, in one table (see docs/speed.md);
+# a release build of its own.
 BENCH_BUILD ?= build-bench
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTFCC_BENCH=ON >/dev/null
