@@ -9,7 +9,7 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: bench run test test-main test-sanitizers build configure deps clean screenshots package fresh-check
+.PHONY: bench run test test-main test-sanitizers build configure deps clean screenshots package fresh-check windows
 
 run: build
 	@scripts/run-app $(BUILD)/app/tfcc-application
@@ -62,5 +62,11 @@ SUITE ?= trixie
 fresh-check:
 	@scripts/fresh-check $(SUITE)
 
+# The program for 64-bit Windows, built here from Debian's parts (Qt from
+# Debian's source, MinGW-w64, NSIS), tested under Wine: an installer and a zip
+# in build-windows/. The toolkit is built once into /var/tmp/tfcc-windows.
+windows:
+	@scripts/windows-build
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-windows

@@ -1,7 +1,5 @@
 #include "designface.h"
 
-#include <fontconfig/fontconfig.h>
-
 QFont designFont()
 {
     mapDesignFace();
@@ -9,20 +7,4 @@ QFont designFont()
     font.setPointSizeF(7.8);
     font.setBold(true);
     return font;
-}
-
-void mapDesignFace()
-{
-    static const bool mapped = [] {
-        static const char alias[] = "<fontconfig>"
-                                    "<alias binding=\"same\">"
-                                    "<family>MS Sans Serif</family>"
-                                    "<prefer><family>Liberation Sans</family></prefer>"
-                                    "</alias>"
-                                    "</fontconfig>";
-        return FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8 *>(alias),
-                                              FcFalse)
-               == FcTrue;
-    }();
-    Q_UNUSED(mapped);
 }

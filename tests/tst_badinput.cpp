@@ -1,3 +1,4 @@
+#include "facecoverage.h"
 #include "formdriver.h"
 #include "pageinputs.h"
 #include "previewpage.h"
@@ -15,7 +16,6 @@
 #include <QTest>
 #include <QTextLayout>
 
-#include <fontconfig/fontconfig.h>
 
 using namespace FormDriver;
 
@@ -59,24 +59,6 @@ QString asRead(const QString &text)
             visible += c;
     }
     return visible.simplified();
-}
-
-// Whether any installed face has a glyph for the character.
-bool someFaceCarries(uint c)
-{
-    FcCharSet *chars = FcCharSetCreate();
-    FcCharSetAddChar(chars, c);
-    FcPattern *pattern = FcPatternCreate();
-    FcPatternAddCharSet(pattern, FC_CHARSET, chars);
-    FcObjectSet *family = FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet *faces = FcFontList(nullptr, pattern, family);
-    const bool carried = faces && faces->nfont > 0;
-    if (faces)
-        FcFontSetDestroy(faces);
-    FcObjectSetDestroy(family);
-    FcPatternDestroy(pattern);
-    FcCharSetDestroy(chars);
-    return carried;
 }
 
 // The visible characters of text that show as the missing-glyph box in the
