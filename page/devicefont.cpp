@@ -51,6 +51,7 @@ void DeviceFont::set(const QString &family, double points, bool bold, bool itali
     m_font = QFont(font, m_device);
     m_metrics = QFontMetricsF(m_font, m_device);
     m_averageCharWidth = -1;
+    m_unroundedAverageCharWidth = -1;
     m_measuredText = QString();
 }
 
@@ -59,6 +60,20 @@ double DeviceFont::averageCharWidth() const
     if (m_averageCharWidth < 0)
         m_averageCharWidth = weightedAverageWidth(m_metrics) / m_unitsPerTwip;
     return m_averageCharWidth;
+}
+
+double DeviceFont::unroundedAverageCharWidth() const
+{
+    // Sixteen times the size leaves a rounding of well under a percent, also
+    // at 150 dpi.
+    constexpr double Scale = 16;
+    if (m_unroundedAverageCharWidth < 0) {
+        QFont large(m_font);
+        large.setPointSizeF(m_font.pointSizeF() * Scale);
+        m_unroundedAverageCharWidth =
+            weightedAverageWidth(QFontMetricsF(large, m_device)) / Scale / m_unitsPerTwip;
+    }
+    return m_unroundedAverageCharWidth;
 }
 
 double DeviceFont::shapedWidth(QStringView text) const

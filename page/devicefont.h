@@ -32,6 +32,11 @@ public:
     // the area's right or bottom edge.
     std::optional<QString> visiblePart(double x, double y, const QString &text, const QSizeF &reach) const;
     double averageCharWidth() const;
+    // The same for paper, where the page must come out alike at any
+    // resolution: measured at a large size, as a font system that rounds each
+    // advance to whole dots (Windows' does) would make a low-resolution
+    // printer's average several percent off.
+    double unroundedAverageCharWidth() const;
     double lineHeight() const;
     double ascent() const;
 
@@ -58,6 +63,7 @@ private:
     // Measured when first asked for: a page sets several font properties in a
     // row, and loading the font of each step between would cost far more.
     mutable double m_averageCharWidth = -1;
+    mutable double m_unroundedAverageCharWidth = -1;
     // The last text measured: a surface measures what it has just drawn,
     // and shaping a long text again costs as much as drawing it.
     mutable QString m_measuredText;

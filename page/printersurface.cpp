@@ -94,7 +94,7 @@ double PrinterSurface::textWidth(const QString &text)
 
 double PrinterSurface::averageCharWidth()
 {
-    return m_font.averageCharWidth();
+    return m_font.unroundedAverageCharWidth();
 }
 
 double PrinterSurface::lineHeight()

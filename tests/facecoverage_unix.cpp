@@ -18,3 +18,9 @@ bool someFaceCarries(char32_t c)
     FcCharSetDestroy(chars);
     return carried;
 }
+
+// Desktops lack the face; it shows as the metric-similar Liberation Sans.
+QString designFaceShown()
+{
+    return QStringLiteral("Liberation Sans");
+}

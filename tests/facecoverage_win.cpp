@@ -13,3 +13,9 @@ bool someFaceCarries(char32_t c)
     }
     return false;
 }
+
+// Windows has a face of that name (Wine gets one from its font replacements).
+QString designFaceShown()
+{
+    return QStringLiteral("MS Sans Serif");
+}

@@ -1,3 +1,4 @@
+#include "facecoverage.h"
 #include "formdriver.h"
 #include "windowsurface.h"
 
@@ -233,8 +234,7 @@ void tst_Form7Layout::window()
     QVERIFY(!window.windowIcon().isNull());
 
     QCOMPARE(window.font().family(), QStringLiteral("MS Sans Serif"));
-    // Desktops lack the face; it shows as the metric-similar Liberation Sans.
-    QCOMPARE(QFontInfo(window.font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(window.font()).family(), designFaceShown());
     // Dialogs keep the desktop's font.
     QCOMPARE(QGuiApplication::font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     QCOMPARE(window.font().pointSizeF(), 7.8);
