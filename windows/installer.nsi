@@ -5,7 +5,9 @@
 ;
 ;   makensis -DVERSION=1.0 -DSTAGE=folder -DICON=tfcc.ico -DOUTFILE=setup.exe installer.nsi
 
-Unicode true
+; A 64-bit installer for a 64-bit program: it runs where the program does,
+; also on a Wine without 32-bit support.
+Target amd64-unicode
 !include "MUI2.nsh"
 !include "x64.nsh"
 
