@@ -14,7 +14,7 @@ bool someFaceCarries(char32_t c)
     return false;
 }
 
-// Windows has a face of that name (Wine gets one from its font replacements).
+// Windows has a face of that name (under Wine, a renamed Liberation Sans).
 QString designFaceShown()
 {
     return QStringLiteral("MS Sans Serif");
