@@ -192,8 +192,9 @@ qsizetype DeviceFont::visibleLength(const QString &text, double room) const
     if (std::any_of(text.cbegin(), text.cend(), turnsRightToLeft))
         return size;
     // Left to right throughout: a longer and longer beginning until it
-    // reaches past the room.
-    for (qsizetype length = LongText; length < size; length *= 2) {
+    // reaches past the room, from half a long text on, so that a text just
+    // long enough is cut too.
+    for (qsizetype length = LongText / 2; length < size; length *= 2) {
         length = cutAt(text, length);
         if (length < size && shapedWidth(QStringView(text).left(length)) > room)
             return length;
