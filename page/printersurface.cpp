@@ -64,10 +64,13 @@ bool PrinterSurface::begin()
 
 void PrinterSurface::PaintPicture(const QImage &image, double x, double y)
 {
+    const QRectF place(x, y, image.width() * TwipsPerPixel, image.height() * TwipsPerPixel);
     const double scale = m_font.unitsPerTwip();
-    const QRectF target(x * scale, y * scale, image.width() * TwipsPerPixel * scale,
-                        image.height() * TwipsPerPixel * scale);
-    m_painter.drawImage(target, image);
+    const QRectF target(place.topLeft() * scale, place.size() * scale);
+    if (PrintQueue::keepsTransparency(m_printer))
+        m_painter.drawImage(target, image);
+    else
+        m_painter.drawImage(target, m_opaquePictures.flatten(image, place));
 }
 
 bool PrinterSurface::EndDoc()

@@ -2,6 +2,7 @@
 #define TFCC_PRINTERSURFACE_H
 
 #include "devicefont.h"
+#include "opaquepictures.h"
 #include "pagesurface.h"
 
 #include <QPainter>
@@ -36,6 +37,7 @@ private:
     QPrinter &m_printer;
     QPainter m_painter;
     DeviceFont m_font;
+    OpaquePictures m_opaquePictures;
     QString m_error;
 };
 

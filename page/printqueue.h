@@ -17,6 +17,11 @@ QString problem(const QPrinter &printer);
 // Why the job just handed over was refused; empty when it was taken.
 QString submissionProblem(const QPrinter &printer);
 
+// Whether the page keeps a picture's transparency on its way to the
+// printer. Where it does not, the toolkit sends the region under such a
+// picture as one image, with all that is drawn over it, text included.
+bool keepsTransparency(const QPrinter &printer);
+
 } // namespace PrintQueue
 
 #endif

@@ -107,3 +107,9 @@ QString PrintQueue::submissionProblem(const QPrinter &printer)
         return serviceError(*cups);
     return {};
 }
+
+// The page reaches the print service as PDF, as it reaches a PDF file.
+bool PrintQueue::keepsTransparency(const QPrinter &)
+{
+    return true;
+}

@@ -19,3 +19,10 @@ QString PrintQueue::submissionProblem(const QPrinter &printer)
         return QStringLiteral("The printer \"%1\" did not take the job.").arg(printer.printerName());
     return {};
 }
+
+// Windows' printers are driven through GDI, which has no alpha; only a PDF
+// file keeps it.
+bool PrintQueue::keepsTransparency(const QPrinter &printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat;
+}

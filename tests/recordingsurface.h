@@ -29,6 +29,7 @@ public:
         double x;
         double y;
         QSize size;
+        QImage image;
     };
 
     RecordingSurface(const QString &fontName = QStringLiteral("Initial"), double fontSize = 8,
@@ -39,7 +40,7 @@ public:
 
     void PaintPicture(const QImage &image, double x, double y) override
     {
-        pictures.append({x, y, image.size()});
+        pictures.append({x, y, image.size(), image});
     }
     bool EndDoc() override
     {

@@ -1,3 +1,6 @@
+#include "opaquepictures.h"
+#include "pagetestdata.h"
+#include "printedpage.h"
 #include "printersurface.h"
 #include "recordingsurface.h"
 #include "windowsurface.h"
@@ -29,6 +32,8 @@ private Q_SLOTS:
     void printerZonesAtAnyResolution();
     void lineAdvanceIsFontHeight_data();
     void lineAdvanceIsFontHeight();
+    void picturesOnOpaquePaper_data();
+    void picturesOnOpaquePaper();
     void windowErasesPersistentDrawing_data();
     void windowErasesPersistentDrawing();
     void windowDrawingSurvivesRepaint();
@@ -338,6 +343,64 @@ struct KeptDrawing
 };
 
 } // namespace
+
+void tst_PageSurface::picturesOnOpaquePaper_data()
+{
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QString>("shows");
+
+    // The page paints the photograph, then the banner over its top right
+    // corner: the banner's first 19 columns lie over the photograph.
+    QTest::newRow("the photograph as it is") << 0 << QPoint(140, 2) << "itself";
+    QTest::newRow("the banner's letters over the photograph") << 1 << QPoint(15, 12) << "itself";
+    QTest::newRow("the banner's background over the photograph") << 1 << QPoint(2, 2) << "photograph";
+    QTest::newRow("the banner's letters beside the photograph") << 1 << QPoint(25, 12) << "itself";
+    QTest::newRow("the banner's background beside the photograph") << 1 << QPoint(25, 44) << "paper";
+}
+
+// For a printer without transparency, the page's pictures reach it opaque,
+// looking as they would on paper that does take it.
+void tst_PageSurface::picturesOnOpaquePaper()
+{
+    QFETCH(int, picture);
+    QFETCH(QPoint, pixel);
+    QFETCH(QString, shows);
+    constexpr double TwipsPerPixel = 15;
+
+    RecordingSurface page;
+    PrintedPage::compose(page, PageTestData::sampleInputs(), QImage(QStringLiteral(":/picture1.gif")),
+                         QImage(QStringLiteral(":/picture2.gif")));
+    QCOMPARE(page.pictures.size(), 2);
+    QVERIFY(page.pictures.at(1).image.hasAlphaChannel());
+    OpaquePictures paper;
+    QList<QImage> printed;
+    for (const RecordingSurface::Picture &p : std::as_const(page.pictures)) {
+        printed << paper.flatten(p.image, QRectF(p.x, p.y, p.size.width() * TwipsPerPixel,
+                                                 p.size.height() * TwipsPerPixel));
+        QVERIFY(!printed.last().hasAlphaChannel());
+        QCOMPARE(printed.last().size(), p.size);
+    }
+
+    const RecordingSurface::Picture &drawn = page.pictures.at(picture);
+    const bool transparent = qAlpha(drawn.image.pixel(pixel)) == 0;
+    QColor expected;
+    if (shows == QLatin1String("itself")) {
+        QVERIFY(!transparent);
+        expected = drawn.image.pixelColor(pixel);
+    } else if (shows == QLatin1String("paper")) {
+        QVERIFY(transparent);
+        expected = Qt::white;
+    } else {
+        QVERIFY(transparent);
+        const RecordingSurface::Picture &photograph = page.pictures.first();
+        const QPointF centre(drawn.x + (pixel.x() + 0.5) * TwipsPerPixel, drawn.y + (pixel.y() + 0.5) * TwipsPerPixel);
+        const QPoint below(int((centre.x() - photograph.x) / TwipsPerPixel),
+                           int((centre.y() - photograph.y) / TwipsPerPixel));
+        expected = photograph.image.pixelColor(below);
+    }
+    QCOMPARE(printed.at(picture).pixelColor(pixel), expected);
+}
 
 void tst_PageSurface::windowErasesPersistentDrawing_data()
 {
