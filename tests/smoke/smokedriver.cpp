@@ -24,8 +24,7 @@ class SmokeDriver : public QObject
     Q_OBJECT
 
 public:
-    explicit SmokeDriver(QObject *parent)
-        : QObject(parent)
+    SmokeDriver()
     {
         connect(&m_timer, &QTimer::timeout, this, &SmokeDriver::step);
         m_timer.start(200);
@@ -113,7 +112,8 @@ private:
 
 } // namespace
 
-// Loaded by the program when QT_QPA_GENERIC_PLUGINS names it.
+// Loaded by the program when QT_QPA_GENERIC_PLUGINS names it. The
+// application deletes what a generic plugin made, so the driver has no parent.
 class SmokeDriverPlugin : public QGenericPlugin
 {
     Q_OBJECT
@@ -124,7 +124,7 @@ public:
     {
         if (key.compare(QLatin1String("tfccsmoke"), Qt::CaseInsensitive) != 0)
             return nullptr;
-        return new SmokeDriver(QCoreApplication::instance());
+        return new SmokeDriver;
     }
 };
 
