@@ -12,9 +12,9 @@ set(CMAKE_LIBRARY_ARCHITECTURE ${TFCC_TRIPLET})
 # The package's architecture, as dpkg names it.
 set(TFCC_DEB_ARCHITECTURE arm64)
 
-# The arm64 libraries live in /usr/lib/aarch64-linux-gnu; headers and CMake
-# packages are found there first. Programs are the machine's.
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+# Libraries and CMake packages are looked for in arm64's multiarch folders
+# (by CMAKE_LIBRARY_ARCHITECTURE), and pkg-config reads arm64's files only:
+# the machine's amd64 ones sit beside them.
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/${TFCC_TRIPLET}/pkgconfig:/usr/share/pkgconfig)
 
 # Qt finds its build tools through the machine's own Qt CMake packages.
