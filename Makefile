@@ -9,7 +9,7 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: bench run test test-main test-sanitizers build configure deps clean screenshots package fresh-check windows arm64
+.PHONY: bench run test test-main test-sanitizers build configure deps clean screenshots package fresh-check windows arm64 web web-serve
 
 run: build
 	@scripts/run-app $(BUILD)/app/tfcc-application
@@ -44,6 +44,8 @@ package: build
 
 screenshots: build
 	scripts/screenshots $(BUILD)
+	@if [ -f build-web/CMakeCache.txt ]; then scripts/web-build --pictures docs; \
+	else echo "screenshots: no pictures in a browser without build-web (make web first)"; fi
 
 # Start-up, Preview, Print and memory against the floor programs and the peer,
 # with the machine's fonts and a desktop's, in one table (see docs/speed.md);
@@ -75,5 +77,19 @@ windows:
 arm64:
 	@scripts/arm64-build
 
+# The program in a web browser, built here from Debian's parts (Qt from Debian
+# 13's source, emscripten), tested in Debian's Chromium: a web site in
+# build-web/site. The toolkit is built once into /var/tmp/tfcc-web; on Debian
+# 12 the build runs in a Debian 13 root kept there. As root.
+web:
+	@scripts/web-build
+
+# Serves build-web/site on http://localhost:$(PORT)/ for trying it in a browser.
+PORT ?= 8080
+web-serve:
+	@[ -f build-web/site/index.html ] || { echo "make web first: build-web/site is not there"; exit 1; }
+	@command -v node >/dev/null || scripts/install-deps web
+	node web/serve.js build-web/site $(PORT)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) build-windows build-arm64
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-windows build-arm64 build-web

@@ -396,6 +396,22 @@ void Form7::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
+// A web browser makes the window active while it is still being shown, before
+// its boxes count as visible, and the toolkit then passes the focus over the
+// first box to the next. The first time the window is active, once it is
+// shown, the focus goes back where the form starts.
+void Form7::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_everActive) {
+        m_everActive = true;
+        QMetaObject::invokeMethod(this, [this] {
+            if (Text1->isVisible() && focusWidget() != Text1)
+                Text1->setFocus(Qt::ActiveWindowFocusReason);
+        }, Qt::QueuedConnection);
+    }
+}
+
 void Form7::closeEvent(QCloseEvent *event)
 {
     event->accept();

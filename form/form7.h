@@ -51,6 +51,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int twips(int value) const;
@@ -88,6 +89,7 @@ private:
     bool m_picturesLoaded = false;
     std::unique_ptr<QStyle> m_indicatorStyle;
     bool m_ending = false;
+    bool m_everActive = false;
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
         *Label10, *Label11, *Label12, *Label13, *Label14, *Label15, *Label17;

@@ -1,5 +1,7 @@
 #include "devicefont.h"
 
+#include "carriedfaces.h"
+
 #include <QPaintDevice>
 #include <QPointF>
 
@@ -43,6 +45,7 @@ DeviceFont::DeviceFont(QPaintDevice *device)
 
 void DeviceFont::set(const QString &family, double points, bool bold, bool italic)
 {
+    useCarriedFaces();
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);

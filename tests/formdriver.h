@@ -4,6 +4,7 @@
 #include "applicantrecord.h"
 #include "fakeshell.h"
 #include "form7.h"
+#include "pdftools.h"
 #include "windowsurface.h"
 
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 
@@ -34,7 +34,9 @@ struct Session
     {
         if (start == LoadAndShow)
             window.Form_Load();
-        window.show();
+        // As start-up shows it: show() asks for the platform's default state,
+        // which in a web browser is full screen.
+        window.setVisible(true);
     }
 
     FakeShell shell;
@@ -253,12 +255,9 @@ inline void printTo(FakeShell &shell, const QString &file)
 // cannot be read.
 inline QString pdfText(const QString &pdf)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                                pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return runPdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8")},
+                      pdf, {QStringLiteral("-")})
+        .value_or(QString());
 }
 
 } // namespace FormDriver

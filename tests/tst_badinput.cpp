@@ -11,7 +11,6 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
@@ -114,7 +113,7 @@ private:
 void tst_BadInput::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    if (!pdfToolsAvailable())
         QFAIL("pdftotext is missing (Debian package poppler-utils)");
 }
 
@@ -242,7 +241,7 @@ void tst_BadInput::comesThroughAsTyped()
     QVERIFY(QFileInfo(pdf).size() > 0);
 
     if (text.size() == LongLength) {
-        qInfo("%lld characters in %lld box(es): Preview %lld ms, Print %lld ms", LongLength, typedIn.size(),
+        qInfo("%lld characters in %lld box(es): Preview %lld ms, Print %lld ms", qint64(LongLength), qint64(typedIn.size()),
               previewMs, printMs);
         QVERIFY2(previewMs < LongTextBudgetMs && printMs < LongTextBudgetMs, "the long text took far too long");
     }

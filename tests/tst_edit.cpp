@@ -195,7 +195,7 @@ void tst_Edit::nextPreviewDrawsOnClearedSurface()
     FakeShell shell;
     ApplicantRecord freshRecord;
     Form7 fresh(shell, freshRecord);
-    fresh.show();
+    fresh.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&fresh));
     fillEveryBox(fresh, QStringLiteral("second"));
     fresh.Command1_Click();
@@ -204,7 +204,7 @@ void tst_Edit::nextPreviewDrawsOnClearedSurface()
 
     ApplicantRecord record;
     Form7 window(shell, record);
-    window.show();
+    window.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     fillEveryBox(window, firstEntries);
     window.Command1_Click();
@@ -275,7 +275,7 @@ void tst_Edit::primaryOsComesBackAsText()
     ApplicantRecord record;
     record.PrimaryOS = os;
     Form7 window(shell, record);
-    window.show();
+    window.setVisible(true);
     combo(window)->setCurrentIndex(0);
 
     window.Command4_Click();

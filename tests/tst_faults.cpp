@@ -91,8 +91,12 @@ void tst_Faults::unwritableFile_data()
     QTest::newRow("folder is a file") << m_dir.filePath(QStringLiteral("file.txt/out.pdf"));
     QTest::newRow("folder does not exist") << m_dir.filePath(QStringLiteral("missing/out.pdf"));
     QTest::newRow("a folder, not a file") << m_dir.path();
-    QTest::newRow("kernel's process table, name holding %1 and &&") << QStringLiteral("/proc/tfcc %1 &&.pdf");
-    QTest::newRow("disk full") << QStringLiteral("/dev/full");
+    // A web browser's file system is the program's own memory: no process
+    // table, no disk to fill.
+    if (QGuiApplication::platformName() != QLatin1String("wasm")) {
+        QTest::newRow("kernel's process table, name holding %1 and &&") << QStringLiteral("/proc/tfcc %1 &&.pdf");
+        QTest::newRow("disk full") << QStringLiteral("/dev/full");
+    }
 }
 
 void tst_Faults::unwritableFile()
@@ -146,6 +150,8 @@ void tst_Faults::pageOutlastsWindowChanges()
     if ((change == QLatin1String("grow") || change == QLatin1String("shrink"))
         && QGuiApplication::platformName() != QLatin1String("offscreen"))
         QSKIP("A real window system gives a maximized window its size itself");
+    if (change == QLatin1String("minimize") && QGuiApplication::platformName() == QLatin1String("wasm"))
+        QSKIP("A web page has no minimized windows");
 
     Session session(Session::LoadAndShow);
     auto &[shell, record, window] = session;
@@ -199,6 +205,8 @@ void tst_Faults::closingEndsTheProgram()
 {
     QFETCH(bool, pageView);
     QFETCH(QString, how);
+    if (QGuiApplication::platformName() == QLatin1String("wasm"))
+        QSKIP("In a web page the event loop is the browser's; the page says when the program ended (web_endtoend)");
 
     OrderForm::Applicant = ApplicantRecord();
     DesktopShell shell;

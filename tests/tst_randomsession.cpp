@@ -19,7 +19,9 @@ namespace {
 constexpr int Steps = 2000;
 const QString StartInstruction = QStringLiteral("Fill out this form to print an application for membership in TFCC.");
 const QString EditInstruction = QStringLiteral("Edit as required and continue.");
-const QString Unwritable = QStringLiteral("/proc/tfcc-session.pdf");
+// A folder that is not there, wherever the test runs (in a browser, /proc is
+// an ordinary folder of the program's memory).
+const QString Unwritable = QStringLiteral("/proc/tfcc-missing/tfcc-session.pdf");
 
 // Typed a key at a time: letters and digits (some begin entries of the
 // operating system list), the toolkit's special characters, other scripts, a
@@ -296,7 +298,7 @@ void tst_RandomSession::session()
     QStringList summary;
     for (auto kind = kinds.cbegin(); kind != kinds.cend(); ++kind)
         summary << QStringLiteral("%1 %2").arg(kind.key()).arg(kind.value());
-    qInfo("seed %u: %s; %lld messages", seed, qPrintable(summary.join(QStringLiteral(", "))), shell.warnings.size());
+    qInfo("seed %u: %s; %lld messages", seed, qPrintable(summary.join(QStringLiteral(", "))), qint64(shell.warnings.size()));
 }
 
 QTEST_MAIN(tst_RandomSession)

@@ -1,0 +1,6 @@
+#include "carriedfaces.h"
+
+// Windows has the faces.
+void useCarriedFaces()
+{
+}
