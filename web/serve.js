@@ -21,8 +21,7 @@ const types = {
 };
 
 // options.pages: { '/path': text } served as HTML; options.post: { '/path':
-// (query, body, respond) => ... }; options.fallback: { 'name': file } for a
-// file the folder lacks. Resolves to { url, close }.
+// (query, body, respond) => ... }. Resolves to { url, close }.
 function serve(folder, options = {}, port = 0, host = '127.0.0.1') {
     const root = path.resolve(folder);
     const server = http.createServer((request, response) => {
@@ -48,11 +47,9 @@ function serve(folder, options = {}, port = 0, host = '127.0.0.1') {
         let relative = decodeURIComponent(url.pathname);
         if (relative.endsWith('/'))
             relative += 'index.html';
-        let file = path.join(root, relative);
+        const file = path.join(root, relative);
         if (file !== root && !file.startsWith(root + path.sep))
             return respond(403, 'forbidden');
-        if (!fs.existsSync(file) && options.fallback?.[path.basename(file)])
-            file = options.fallback[path.basename(file)];
         fs.stat(file, (error, stat) => {
             if (error || !stat.isFile())
                 return respond(404, 'not found');
